@@ -1,0 +1,54 @@
+# shellcheck shell=bash
+# Shared by ./check and ./play (sourced, not run): installs what the build
+# needs and configures/builds a build folder. Expects to be sourced from the
+# repository root.
+
+OLTERIA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Debian packages the build and the tests need.
+OLTERIA_PACKAGES=(
+  cmake
+  g++
+  ninja-build
+  qtbase5-dev        # Qt Core/Gui/Widgets/Test with their CMake files
+  qtbase5-dev-tools  # moc
+  fonts-dejavu-core  # a font for the offscreen platform in tests
+)
+
+olteria_install_deps() {
+  local missing=() pkg
+  for pkg in "${OLTERIA_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  if [[ ${#missing[@]} -eq 0 ]]; then return 0; fi
+
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# olteria_build DIR BUILD_TYPE [TARGET] [-- extra cmake arguments...]
+# Configures DIR on first use (Ninja when present) and builds it; later calls
+# only rebuild what changed.
+olteria_build() {
+  local dir="$OLTERIA_ROOT/$1" type="$2"
+  shift 2
+  local target=()
+  if [[ $# -gt 0 && $1 != -- ]]; then
+    target=(--target "$1")
+    shift
+  fi
+  if [[ ${1:-} == -- ]]; then shift; fi
+
+  local generator=()
+  if [[ ! -f $dir/CMakeCache.txt ]] && command -v ninja >/dev/null; then
+    generator=(-G Ninja)
+  fi
+  cmake -S "$OLTERIA_ROOT" -B "$dir" "${generator[@]}" -DCMAKE_BUILD_TYPE="$type" "$@"
+  cmake --build "$dir" --parallel "$(nproc)" "${target[@]}"
+}

@@ -1,0 +1,56 @@
+#ifndef QMYLABEL_H
+#define QMYLABEL_H
+
+#include <QLabel>
+
+class QMouseEvent;
+
+// A clickable picture with health and a health bar that glides towards a target point:
+// the base of ponies and monsters.
+class QMyLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit QMyLabel(QWidget* parent = nullptr);
+    ~QMyLabel() override;
+
+    void moveTo(int x, int y);
+    void updatePosition(float dt);
+    void createHealthBar();
+    void heal(float amount);
+    void damage(float amount);
+    bool isFullHealth() const;
+    bool isMoving() const;
+    void stopMoving();
+    virtual QString statusText() const;
+    int centerX() const;
+    int centerY() const;
+    float distanceTo(int x, int y) const;
+    QLabel* healthBarLabel() const { return healthBar; }
+
+    int speed = 0;
+    float health = 0;
+    int maxHealth = 0;
+
+Q_SIGNALS:
+    void clicked(QMyLabel* sender, bool isleft);
+
+public Q_SLOTS:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void resizeHealthBar();
+
+    int targetX = 0;
+    int targetY = 0;
+    float posX = 0;
+    float posY = 0;
+    bool moving = false;
+    float velocityX = 0;
+    float velocityY = 0;
+    QLabel* healthBar = nullptr;
+    bool hurt = false;
+};
+
+#endif

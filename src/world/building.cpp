@@ -1,0 +1,125 @@
+#include "building.h"
+
+#include "barstyle.h"
+#include "gameworld.h"
+#include "numeric.h"
+#include "pony.h"
+#include "qclicklabel.h"
+
+#include <QLabel>
+
+namespace {
+const QString kCellStyle = QStringLiteral(
+    "background-color: rgba(100, 100, 180, 150); border: 2px solid rgb(40,40,80); border-radius: 5px");
+const QString kFarmFoodBonus = QStringLiteral("farmfood");
+const QString kFarmStoneBonus = QStringLiteral("farmstone");
+const QString kFastRepairBonus = QStringLiteral("fastrepair");
+
+constexpr int kCellSize = 44;
+constexpr float kFoodPerSecond = 5.0f;
+constexpr float kBonusFoodPerSecond = 7.5f;
+constexpr float kStonePerSecond = 3.0f;
+constexpr float kBonusStonePerSecond = 4.5f;
+constexpr float kHospitalHealPerSecond = 5.0f;
+constexpr float kRepairPerSecond = 5.0f;
+constexpr float kFastRepairPerSecond = 7.5f;
+// A pony's centre within this many pixels of a cell's centre works in that cell.
+constexpr float kCellReach = 2.0f;
+}
+
+Building::Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, int midX, int midY,
+                   const QList<QPoint>& cellSteps, const QPixmap& picture, const QString& name)
+    : health(static_cast<float>(maxHealth))
+    , maxHealth(maxHealth)
+    , kind(kind)
+    , width(picture.width())
+    , height(picture.height())
+    , midX(midX)
+    , midY(midY)
+    , name(name)
+    , parent(parent)
+    , world(world)
+{
+    // Made first, so that the cells and the bar lie above the picture.
+    QLabel* pictureLabel = new QLabel(parent);
+    pictureLabel->setGeometry(midX - width / 2, midY - height / 2, width, height);
+    pictureLabel->setPixmap(picture);
+
+    cells.reset(new QList<QClickLabel*>);
+    // Each step is taken from the previous cell's centre, the first from the building's.
+    QPoint point(midX, midY);
+    for (const QPoint& cellStep : cellSteps) {
+        point += cellStep;
+        QClickLabel* cell = new QClickLabel(parent);
+        cell->setGeometry(point.x() - kCellSize / 2, point.y() - kCellSize / 2, kCellSize, kCellSize);
+        cell->setStyleSheet(kCellStyle);
+        QObject::connect(cell, SIGNAL(clicked(QClickLabel*,bool)), parent,
+                         SLOT(building_cell_clicked(QClickLabel*,bool)));
+        cells->append(cell);
+    }
+    createHealthBar();
+    hurt = false;
+}
+
+// The picture, the cells and the bar are widgets of the window, which deletes them.
+Building::~Building() = default;
+
+void Building::createHealthBar()
+{
+    healthBar = new QLabel(parent);
+    healthBar->setGeometry(midX - width / 2, midY + height / 2 - 1, width, 5);
+    healthBar->setStyleSheet(redBarStyle());
+    healthBar->show();
+}
+
+void Building::damage(float amount)
+{
+    health -= amount;
+    if (health < 0)
+        health = 0;
+    if (!hurt) {
+        hurt = true;
+        setStyleIfChanged(healthBar, redBarStyle());
+    }
+}
+
+void Building::repair(float amount)
+{
+    health += amount;
+    if (health > maxHealth)
+        health = static_cast<float>(maxHealth);
+}
+
+void Building::step(float dt)
+{
+    // Drawn before the work of this step: the bar shows the health the step started with.
+    healthBar->setGeometry(healthBar->x(), healthBar->y(), barWidth(health, maxHealth, width), 5);
+    for (Pony* pony : qAsConst(*world->ponies())) {
+        for (const QClickLabel* cell : qAsConst(*cells)) {
+            if (pony->distanceTo(cell->centerX(), cell->centerY()) <= kCellReach)
+                letPonyWork(pony, dt);
+        }
+    }
+    // A building stays red for the whole step after its last hit.
+    if (hurt)
+        hurt = false;
+    else
+        setStyleIfChanged(healthBar, greenBarStyle());
+}
+
+void Building::letPonyWork(Pony* pony, float dt)
+{
+    if (kind == Farm)
+        world->addFood(dt * (pony->bonus == kFarmFoodBonus ? kBonusFoodPerSecond : kFoodPerSecond));
+    if (kind == Mine)
+        world->addStone(dt * (pony->bonus == kFarmStoneBonus ? kBonusStonePerSecond : kStonePerSecond));
+    if (kind == Hospital)
+        pony->heal(dt * kHospitalHealPerSecond);
+    // Repair needs at least one whole stone; each working pony repairs, and pays, separately.
+    if (health < maxHealth && world->getStone() > 0) {
+        world->spendStone(dt + dt);
+        health += dt * (pony->bonus == kFastRepairBonus ? kFastRepairPerSecond : kRepairPerSecond);
+        if (health > maxHealth)
+            health = static_cast<float>(maxHealth);
+    }
+}

@@ -1,0 +1,55 @@
+#ifndef BUILDING_H
+#define BUILDING_H
+
+#include <QList>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+
+#include <memory>
+
+class GameWorld;
+class Pony;
+class QClickLabel;
+class QLabel;
+class QWidget;
+
+// A farm, mine or hospital: a picture, cells the ponies work in, and a health bar.
+class Building
+{
+public:
+    enum Kind { Farm = 0, Mine = 1, Hospital = 2 };
+
+    Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, int midX, int midY,
+             const QList<QPoint>& cellSteps, const QPixmap& picture, const QString& name);
+    ~Building();
+    Building(const Building&) = delete;
+    Building& operator=(const Building&) = delete;
+
+    void damage(float amount);
+    void repair(float amount);
+    void step(float dt);
+    QList<QClickLabel*>* cellList() const { return cells.get(); }
+    QLabel* healthBarLabel() const { return healthBar; }
+
+    float health;
+    const int maxHealth;
+    const int kind;
+    const int width;
+    const int height;
+    const int midX;
+    const int midY;
+    const QString name;
+
+private:
+    void createHealthBar();
+    void letPonyWork(Pony* pony, float dt);
+
+    QWidget* parent;
+    GameWorld* world;
+    std::unique_ptr<QList<QClickLabel*>> cells;
+    QLabel* healthBar = nullptr;
+    bool hurt = false;
+};
+
+#endif

@@ -1,0 +1,78 @@
+#ifndef GAMEWORLD_H
+#define GAMEWORLD_H
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+class Building;
+class Monster;
+class MonsterCatalogue;
+class Pony;
+class PonyCatalogue;
+class QWidget;
+class WaveScript;
+
+// The state of one game: resources, clock, units, buildings and the wave schedule,
+// and the rules that advance it one step at a time.
+class GameWorld
+{
+public:
+    explicit GameWorld(QWidget* owner);
+    ~GameWorld();
+    GameWorld(const GameWorld&) = delete;
+    GameWorld& operator=(const GameWorld&) = delete;
+
+    void setCatalogues(MonsterCatalogue* monsters, PonyCatalogue* ponies);
+
+    int getFood() const;
+    int getStone() const;
+    int getMagic() const;
+    void addFood(float amount);
+    void addStone(float amount);
+    void spendMagic(float amount);
+    void spendStone(float amount);
+
+    QList<Pony*>* ponies() const { return ponyList.get(); }
+    QList<Monster*>* monsters() const { return monsterList.get(); }
+    QList<Building*>* buildings() const { return buildingList.get(); }
+    WaveScript* script() const { return waveScript.get(); }
+    void addBuilding(Building* building);
+
+    bool hasPony(const QString& code) const;
+    void addPony(Pony* pony);
+    void selectPony(Pony* pony);
+    Pony* selectedPony() const;
+
+    bool isOver() const;
+    bool isLost() const;
+    QString defeatText() const { return message; }
+    void lose(const QString& text);
+    void step(float dt);
+
+    float food = 100.0f;
+    float stone = 50.0f;
+    float magic = 250.0f;
+    float gameTime = 0.0f;
+
+private:
+    void stepPonies(float dt);
+    void stepBuildings(float dt);
+    void walkMonsters(float dt);
+    bool fightMonsters(float dt);
+    void removeDeadMonsters();
+    void releaseDueMonster();
+
+    int state = 0;
+    QString message;
+    std::unique_ptr<QList<Pony*>> ponyList;
+    std::unique_ptr<QList<Monster*>> monsterList;
+    std::unique_ptr<QList<Building*>> buildingList;
+    std::unique_ptr<WaveScript> waveScript;
+    QWidget* owner;
+    MonsterCatalogue* monsterCatalogue = nullptr;
+    PonyCatalogue* ponyCatalogue = nullptr;
+};
+
+#endif

@@ -1,0 +1,24 @@
+#ifndef INIFILE_H
+#define INIFILE_H
+
+#include <QSettings>
+#include <QStringList>
+
+// Reads one of the game's catalogue files: INI, texts in Windows-1251, one group per code.
+// A missing file reads as an empty file; a missing key gives "" or 0.
+class IniFile
+{
+public:
+    explicit IniFile(const QString& path);
+
+    QStringList groups() const;
+    void beginGroup(const QString& group);
+    void endGroup();
+    QString text(const QString& key) const;
+    int number(const QString& key) const;
+
+private:
+    QSettings settings;
+};
+
+#endif
