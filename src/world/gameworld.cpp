@@ -65,8 +65,12 @@ GameWorld::GameWorld(QWidget* owner)
     waveScript.reset(new WaveScript);
 }
 
-// The units and buildings in the lists are widgets of the window, which deletes them.
-GameWorld::~GameWorld() = default;
+// Ponies and monsters are widgets of the window, which deletes them; the buildings are
+// plain objects (only their pictures, cells and bars are widgets), so the world owns them.
+GameWorld::~GameWorld()
+{
+    qDeleteAll(*buildingList);
+}
 
 void GameWorld::setCatalogues(MonsterCatalogue* monsters, PonyCatalogue* ponies)
 {
