@@ -1,0 +1,159 @@
+#include "simplayer.h"
+
+#include "building.h"
+#include "gameworld.h"
+#include "monster.h"
+#include "pony.h"
+#include "qclicklabel.h"
+#include "qmybutton.h"
+#include "simwindow.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <limits>
+
+namespace {
+// A pony below this share of its health goes to the hospital and stays until it is well.
+constexpr float kBadlyHurt = 0.4f;
+constexpr float kWell = 0.9f;
+constexpr float kCureBelow = 0.35f;
+constexpr float kRepairBelow = 0.4f;
+constexpr int kFoodLow = 25;
+// The lightning of the strike pony is kept until it hits several monsters at once.
+constexpr int kSeveralMonsters = 3;
+// A pony sent at a walking monster is sent again every second so that it follows it.
+constexpr int kFollowTicks = 10;
+
+float share(float health, int maxHealth)
+{
+    return maxHealth > 0 ? health / maxHealth : 1.0f;
+}
+}
+
+SimPlayer::SimPlayer(SimWindow* window, bool reference)
+    : window(window)
+    , reference(reference)
+{
+}
+
+// A left press on the widget, as the mouse gives it; hidden or disabled widgets take none.
+bool SimPlayer::click(QWidget* widget) const
+{
+    if (!widget || !widget->isVisible() || !widget->isEnabled())
+        return false;
+    const QPoint centre = widget->rect().center();
+    QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    return true;
+}
+
+bool SimPlayer::press(const QList<QMyButton*>& column, const char* property, const char* code) const
+{
+    for (QMyButton* button : column) {
+        if (button->property(property).toString() == QLatin1String(code))
+            return click(button);
+    }
+    return false;
+}
+
+QWidget* SimPlayer::cell(int kind, int index) const
+{
+    for (const Building* building : *window->gameWorld()->buildings()) {
+        if (building->kind == kind && index < building->cellList()->size())
+            return building->cellList()->at(index);
+    }
+    return nullptr;
+}
+
+// The monster closest to any building is the one to stop first.
+Monster* SimPlayer::mostThreatening() const
+{
+    Monster* nearest = nullptr;
+    float best = std::numeric_limits<float>::max();
+    for (Monster* monster : *window->gameWorld()->monsters()) {
+        for (const Building* building : *window->gameWorld()->buildings()) {
+            const float distance = monster->distanceTo(building->midX, building->midY);
+            if (distance < best) {
+                best = distance;
+                nearest = monster;
+            }
+        }
+    }
+    return nearest;
+}
+
+int SimPlayer::weakestBuilding(float* lowest) const
+{
+    const Building* weakest = window->gameWorld()->buildings()->first();
+    for (const Building* building : *window->gameWorld()->buildings()) {
+        if (share(building->health, building->maxHealth) < share(weakest->health, weakest->maxHealth))
+            weakest = building;
+    }
+    *lowest = share(weakest->health, weakest->maxHealth);
+    return weakest->kind;
+}
+
+// Select the pony, then click where it should go; a standing order is not given twice.
+void SimPlayer::order(Pony* pony, QWidget* target, bool follow)
+{
+    if (!target || (orders.value(pony) == target && !(follow && ticks % kFollowTicks == 0)))
+        return;
+    if (click(pony) && click(target))
+        orders.insert(pony, target);
+}
+
+void SimPlayer::command(Pony* pony)
+{
+    const float health = share(pony->health, pony->maxHealth);
+    if (health < kBadlyHurt)
+        healing.insert(pony);
+    else if (health >= kWell)
+        healing.remove(pony);
+    float lowest = 1;
+    if (healing.contains(pony))
+        order(pony, cell(Building::Hospital, window->gameWorld()->ponies()->indexOf(pony) % 2), false);
+    else if (pony->bonus == QLatin1String("farmfood"))
+        order(pony, cell(Building::Farm, 0), false);
+    else if (pony->bonus == QLatin1String("farmstone"))
+        order(pony, cell(Building::Mine, 0), false);
+    else if (qobject_cast<Monster*>(orders.value(pony)))
+        order(pony, orders.value(pony), true);
+    else if (Monster* monster = mostThreatening())
+        order(pony, monster, true);
+    else // idle fighters wait in the weakest building, which they repair meanwhile
+        order(pony, cell(weakestBuilding(&lowest), 1), false);
+}
+
+void SimPlayer::act()
+{
+    if (!reference)
+        return;
+    ++ticks;
+    const GameWorld* world = window->gameWorld();
+    float lowestPony = 1;
+    for (const Pony* pony : *world->ponies())
+        lowestPony = qMin(lowestPony, share(pony->health, pony->maxHealth));
+    float lowestBuilding = 1;
+    weakestBuilding(&lowestBuilding);
+    // Emergencies come before summons: they get the magic first.
+    const QList<QMyButton*>& actions = window->actionColumn();
+    if (lowestPony < kCureBelow)
+        press(actions, "actioncode", "cure");
+    if (lowestBuilding < kRepairBelow)
+        press(actions, "actioncode", "repair");
+    if (world->getFood() < kFoodLow)
+        press(actions, "actioncode", "incfood");
+    const QList<QMyButton*>& summons = window->summonButtons();
+    for (const char* code : { "clover", "flint", "fastmagic" })
+        press(summons, "ponycode", code);
+    if (world->monsters()->size() >= kSeveralMonsters)
+        press(summons, "ponycode", "summonstrike");
+    if (world->hasPony(QStringLiteral("summonstrike"))) {
+        press(summons, "ponycode", "crafter");
+        press(summons, "ponycode", "fastheal");
+    }
+    for (Pony* pony : *world->ponies())
+        command(pony);
+}
