@@ -43,7 +43,6 @@ QFont fontOf(QWidget* widget, int pointSize)
 {
     QFont font = widget->font();
     font.setPointSize(pointSize);
-    font.setBold(true);
     font.setWeight(75);
     return font;
 }

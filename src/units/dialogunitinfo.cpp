@@ -7,6 +7,16 @@
 #include <QPointer>
 #include <QPushButton>
 
+namespace {
+QFont boldFont(int pointSize)
+{
+    QFont font;
+    font.setPointSize(pointSize);
+    font.setWeight(75);
+    return font;
+}
+}
+
 void DialogUnitInfo::Form::setupUi(QDialog* dialog)
 {
     if (dialog->objectName().isEmpty())
@@ -20,11 +30,7 @@ void DialogUnitInfo::Form::setupUi(QDialog* dialog)
     labInfo = new QLabel(dialog);
     labInfo->setObjectName(QStringLiteral("labInfo"));
     labInfo->setGeometry(10, 50, 471, 381);
-    QFont infoFont;
-    infoFont.setPointSize(10);
-    infoFont.setBold(true);
-    infoFont.setWeight(75);
-    labInfo->setFont(infoFont);
+    labInfo->setFont(boldFont(10));
     labInfo->setStyleSheet(QStringLiteral("border-radius: 8px;\n"
                                           "border: 2px solid rgb(0, 85, 127);\n"
                                           "color: rgb(40, 40, 40);\n"));
@@ -36,11 +42,7 @@ void DialogUnitInfo::Form::setupUi(QDialog* dialog)
     labTitle = new QLabel(dialog);
     labTitle->setObjectName(QStringLiteral("labTitle"));
     labTitle->setGeometry(10, 20, 471, 20);
-    QFont titleFont;
-    titleFont.setPointSize(14);
-    titleFont.setBold(true);
-    titleFont.setWeight(75);
-    labTitle->setFont(titleFont);
+    labTitle->setFont(boldFont(14));
     labTitle->setStyleSheet(QStringLiteral("color: rgb(0, 85, 0);"));
     labTitle->setAlignment(Qt::AlignCenter);
 
