@@ -1,0 +1,71 @@
+#include "testwindow.h"
+
+#include "gameworld.h"
+#include "monster.h"
+#include "monstercatalogue.h"
+#include "pony.h"
+#include "qmybutton.h"
+
+#include <QTest>
+
+#include <cstdlib>
+
+TestWindow::TestWindow(const Writer& write, bool easy)
+    : TestGameFolder(write, easy)
+{
+    menu.disarm();
+    std::srand(1);
+}
+
+void TestWindow::tick(int count)
+{
+    for (int i = 0; i < count; ++i)
+        QMetaObject::invokeMethod(this, "slotUpdateGame", Qt::DirectConnection);
+}
+
+TestWindow::Writer TestWindow::smallGame(const QString& schedule, const QString& actions)
+{
+    return [schedule, actions](GameDir& dir) {
+        dir.writeIni(QStringLiteral("pony.ini"), QStringLiteral(
+            "[plain]\nName=Простушка\nMaxHealth=100\nSpeed=100\nAttack=10\n"
+            "[small]\nName=Крошка\nMaxHealth=30\nSpeed=100\nAttack=10\n"
+            "[strong]\nMaxHealth=1000\nNeedMagic=100\nSpeed=200\nAttack=500\n"
+            "[fastheal]\nMaxHealth=100\nSpeed=100\nAttack=10\n"
+            "[fastmagic]\nMaxHealth=100\nSpeed=100\nAttack=10\n"));
+        dir.writeIni(QStringLiteral("monster.ini"), QStringLiteral(
+            "[apple]\nName=Яблочко\nMaxHealth=100\nSpeed=30\nAttack=10\n"
+            "[weak]\nName=Кислица\nMaxHealth=10\nSpeed=30\nAttack=0\n"
+            "[brute]\nName=Громила\nMaxHealth=1000\nSpeed=100\nAttack=5000\n"));
+        dir.writeIni(QStringLiteral("action.ini"), actions);
+        dir.writeSchedule(schedule);
+    };
+}
+
+QMyButton* TestWindow::summonButton(const QString& code) const
+{
+    for (QMyButton* button : ponyButtons) {
+        if (button->property("ponycode").toString() == code)
+            return button;
+    }
+    return nullptr;
+}
+
+Pony* TestWindow::summon(const QString& code)
+{
+    const int before = world->ponies()->size();
+    QTest::mousePress(summonButton(code), Qt::LeftButton);
+    return world->ponies()->size() > before ? world->ponies()->last() : nullptr;
+}
+
+Monster* TestWindow::addMonster(const QString& code, int x, int y)
+{
+    Monster* monster = monsterCatalogue->createMonster(code, x, y);
+    if (monster)
+        world->monsters()->append(monster);
+    return monster;
+}
+
+void TestWindow::announceEnd(const QString& title, const QString& text)
+{
+    ends << title + QLatin1Char('|') + text;
+}

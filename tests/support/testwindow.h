@@ -1,0 +1,51 @@
+#pragma once
+
+#include "mainwindow.h"
+#include "testgamefolder.h"
+
+#include <QStringList>
+
+class Monster;
+class Pony;
+class QMyButton;
+
+// The real game window on a temporary game folder. Ticks are driven by hand, the end-of-game
+// box is recorded instead of shown, and rand() is seeded so that monsters choose alike.
+class TestWindow : private TestGameFolder, public MainWindow
+{
+public:
+    explicit TestWindow(const Writer& write = {}, bool easy = false);
+
+    using MainWindow::world;
+    using MainWindow::ponyCatalogue;
+    using MainWindow::monsterCatalogue;
+    using MainWindow::actionCatalogue;
+    using MainWindow::magicLabel;
+    using MainWindow::foodLabel;
+    using MainWindow::stoneLabel;
+    using MainWindow::infoLabel;
+    using MainWindow::ponyButtons;
+    using MainWindow::actionButtons;
+    using TestGameFolder::dir;
+    using TestGameFolder::menu;
+
+    // A small game: ponies "plain" (Простушка), "small" (Крошка, 30 health), "strong" (1000 health,
+    // attack 500, speed 200, summoned for 100 magic), "fastheal" and "fastmagic", the others with
+    // 100 health, attack 10, speed 100 and free; monsters "apple" (Яблочко: 100 health, attack 10),
+    // "weak" (Кислица: 10 health, harmless) and "brute" (Громила: attack 5000); the given
+    // schedule and actions.
+    static Writer smallGame(const QString& schedule = QStringLiteral("9999,apple,1"),
+                            const QString& actions = QString());
+
+    void tick(int count = 1);
+    QMyButton* summonButton(const QString& code) const;
+    // Through its summon button; null if the summon failed.
+    Pony* summon(const QString& code);
+    // From the catalogue, centred on (x, y), as the schedule releases monsters.
+    Monster* addMonster(const QString& code, int x, int y);
+    // Each end box as "title|text".
+    QStringList ends;
+
+protected:
+    void announceEnd(const QString& title, const QString& text) override;
+};
