@@ -3,88 +3,49 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QEvent>
 
 #include <utility>
 
-ModalAnswerer::ModalAnswerer(Answer answer, bool armed, QObject* parent)
-    : QObject(parent)
-    , m_answer(std::move(answer))
+ModalAnswerer::ModalAnswerer(Answer answer)
+    : answer(std::move(answer))
 {
-    m_timer.setInterval(5);
-    connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
-    if (armed)
-        arm();
-}
-
-void ModalAnswerer::arm()
-{
-    m_timer.start();
+    timer.setInterval(5);
+    connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    timer.start();
 }
 
 void ModalAnswerer::disarm()
 {
-    m_timer.stop();
+    timer.stop();
 }
 
 void ModalAnswerer::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == m_answered)
+    if (!modal || modal == answered)
         return;
-    if (m_answered)
-        m_answered->removeEventFilter(this);
-    // A dialog object may be exec()'d again; forget it once it hides so the
-    // next showing counts as a new appearance.
-    m_answered = modal;
-    modal->installEventFilter(this);
-    m_seen.append({QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle()});
-    m_answer(modal);
-}
-
-bool ModalAnswerer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Hide && watched == m_answered) {
-        m_answered->removeEventFilter(this);
-        m_answered = nullptr;
-    }
-    return QObject::eventFilter(watched, event);
+    answered = modal;
+    seenDialogs.append({ QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle() });
+    answer(modal);
 }
 
 ModalAnswerer::Answer ModalAnswerer::reject()
 {
-    return [](QWidget* w) {
-        if (auto* dialog = qobject_cast<QDialog*>(w))
+    return [](QWidget* widget) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget))
             dialog->reject();
         else
-            w->close();
-    };
-}
-
-ModalAnswerer::Answer ModalAnswerer::accept()
-{
-    return [](QWidget* w) {
-        if (auto* dialog = qobject_cast<QDialog*>(w))
-            dialog->accept();
-    };
-}
-
-ModalAnswerer::Answer ModalAnswerer::press(QMessageBox::StandardButton button)
-{
-    return [button](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (QAbstractButton* b = box ? box->button(button) : nullptr)
-            b->click();
+            widget->close();
     };
 }
 
 ModalAnswerer::Answer ModalAnswerer::click(const QString& text)
 {
-    return [text](QWidget* w) {
-        const auto buttons = w->findChildren<QAbstractButton*>();
-        for (QAbstractButton* b : buttons) {
-            if (QString(b->text()).remove(QLatin1Char('&')) == text) {
-                b->click();
+    return [text](QWidget* widget) {
+        const auto buttons = widget->findChildren<QAbstractButton*>();
+        for (QAbstractButton* button : buttons) {
+            if (button->text() == text) {
+                button->click();
                 return;
             }
         }
