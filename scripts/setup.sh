@@ -13,6 +13,7 @@ OLTERIA_PACKAGES=(
   qtbase5-dev        # Qt Core/Gui/Widgets/Test with their CMake files
   qtbase5-dev-tools  # moc
   fonts-dejavu-core  # a font for the offscreen platform in tests
+  fonts-liberation2  # the game's font: Arial's metrics, which its layout is made for
 )
 
 olteria_install_deps() {

@@ -1,3 +1,4 @@
+#include "gamefont.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@ int main(int argc, char* argv[])
 {
     // Narrow string literals are UTF-8 throughout; Qt 5 reads them so without being told.
     QApplication application(argc, argv);
+    useGameFont();
     MainWindow window;
     window.show();
     return application.exec();

@@ -8,6 +8,7 @@
 // 3 for bad arguments.
 #include "building.h"
 #include "chartwriter.h"
+#include "gamefont.h"
 #include "gameworld.h"
 #include "simplayer.h"
 #include "simwindow.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    useGameFont();
     QTextStream err(stderr);
     QCommandLineParser parser;
     parser.addOptions({ { "data", "Game folder with config/ and images/.", "DIR" },
