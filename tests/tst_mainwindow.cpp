@@ -1,12 +1,13 @@
 #include "dialogmenu.h"
 #include "gameworld.h"
+#include "monster.h"
+#include "pony.h"
+#include "qmybutton.h"
 #include "testwindow.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
-
-#include <climits>
 
 class TestMainWindow : public QObject
 {
@@ -23,7 +24,7 @@ private slots:
     void startMenuChoosesTheMode()
     {
         QFETCH(QString, button);
-        ModalAnswerer answerer([button](QWidget* menu) {
+        ModalAnswerer answerer([button](QDialog* menu) {
             if (button.isEmpty())
                 QTest::keyClick(menu, Qt::Key_Escape);
             else
@@ -38,8 +39,7 @@ private slots:
     {
         TestWindow w(TestWindow::smallGame());
         // The menu ran modally inside the constructor, and the constructor does not show the window.
-        QCOMPARE(w.menu.seen().size(), 1);
-        QCOMPARE(w.menu.seen().first().className, QStringLiteral("DialogMenu"));
+        QCOMPARE(w.menu.seen(), QStringList("DialogMenu"));
         QVERIFY(!w.isVisible());
         QCOMPARE(w.windowTitle(), QStringLiteral("Оборона Ольтерии"));
         QCOMPARE(w.size(), QSize(1024, 768));
@@ -53,8 +53,67 @@ private slots:
         QCOMPARE(w.world->magic, 0.0f);
         w.world->magic = 0.99f;
         QCOMPARE(w.world->getMagic(), 0);
-        w.world->magic = 1e12f;
-        QCOMPARE(w.world->getMagic(), INT_MAX);
+    }
+
+    void buttonsFollowMagicCooldownAndSummons_data()
+    {
+        // summon: the button of the pony "strong", else of the action "incfood"; both cost 100 magic.
+        QTest::addColumn<bool>("summon");
+        QTest::addColumn<float>("magic");
+        QTest::addColumn<bool>("press");
+        QTest::addColumn<int>("pausedTicks"); // made first while an information dialog is open
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("a pony costing exactly the truncated magic can be summoned") << true << 99.9f << false << 0 << 1 << "enabled";
+        QTest::newRow("a pony costing more than the magic is greyed out") << true << 99.7f << false << 0 << 1 << "disabled";
+        QTest::newRow("a summoned pony's button stays hidden despite plenty of magic") << true << 10000.f << true << 0 << 3 << "hidden";
+        QTest::newRow("an action short of magic is greyed out") << false << 99.f << true << 0 << 1 << "disabled";
+        QTest::newRow("a used action is hidden for nine ticks") << false << 250.f << true << 0 << 9 << "hidden";
+        QTest::newRow("a used action is back on the tenth tick") << false << 250.f << true << 0 << 10 << "enabled";
+        QTest::newRow("ticks under an information dialog do not run the cooldown") << false << 250.f << true << 20 << 9 << "hidden";
+    }
+    void buttonsFollowMagicCooldownAndSummons()
+    {
+        QFETCH(bool, summon);
+        QFETCH(float, magic);
+        QFETCH(bool, press);
+        QFETCH(int, pausedTicks);
+        QFETCH(int, ticks);
+        TestWindow w(TestWindow::smallGame(QStringLiteral("9999,apple,1"), QStringLiteral("[incfood]\nNeedMagic=100\nValue=20\n")));
+        QMyButton* button = summon ? w.summonButton(QStringLiteral("strong")) : w.actionButtons.first();
+        w.world->magic = magic;
+        if (press)
+            QTest::mousePress(button, Qt::LeftButton);
+        ModalAnswerer answerer([&w, pausedTicks](QDialog* dialog) {
+            w.tick(pausedTicks);
+            dialog->reject();
+        });
+        QTest::mousePress(w.summonButton(QStringLiteral("plain")), Qt::RightButton);
+        QCOMPARE(w.world->gameTime, 0.0f);
+        w.tick(ticks);
+        QTEST(QString(button->isHidden() ? "hidden" : button->isEnabled() ? "enabled" : "disabled"), "state");
+    }
+
+    void wholeGameEndsWithOneBox_data()
+    {
+        QTest::addColumn<QString>("schedule");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("a pony sent at every monster wins against the weak ones") << "0,weak,1\n0,weak,7\n" << "Победа!|Восставшие фрукты уничтожены, Ольтерия спасена.";
+        QTest::newRow("a pony sent at a brute is beaten and the game is lost") << "0,brute,5\n" << "Поражение!|Пони 'Простушка'' была сильно побита.";
+    }
+    void wholeGameEndsWithOneBox()
+    {
+        QFETCH(QString, schedule);
+        TestWindow w(TestWindow::smallGame(schedule));
+        QTest::mousePress(w.summon(QStringLiteral("plain")), Qt::LeftButton);
+        for (int i = 1; i < 3000 && w.ends.isEmpty(); ++i) {
+            w.tick();
+            if (i % 10 == 0 && !w.world->monsters()->isEmpty())
+                QTest::mousePress(w.world->monsters()->first(), Qt::LeftButton);
+        }
+        // Ticks after the end show no second box.
+        w.tick(20);
+        QTEST(w.ends.join(QLatin1Char('\n')), "end");
     }
 };
 

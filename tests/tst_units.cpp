@@ -31,8 +31,7 @@ static void writeGame(GameDir& dir)
 // Summons a pony of the kind, centres it on (x, y) and halves its health.
 static Pony* addPony(TestWindow& w, const QString& kind, int x, int y)
 {
-    Pony* pony = w.summon(kind);
-    pony->move(x - 20, y - 20);
+    auto* pony = static_cast<Pony*>(w.place(kind, x, y));
     pony->health = 50;
     return pony;
 }
@@ -122,18 +121,14 @@ private slots:
         QCOMPARE(looks, QStringList({ redBarStyle(), greenBarStyle(), redBarStyle(), redBarStyle(), greenBarStyle() }));
     }
 
-    void selectionKeepsAtMostOnePonySelected()
+    // Which pony is selected is seen through the window's clicks and status line.
+    void onlyUnselectedPoniesLookClickable()
     {
         TestWindow w(writeGame);
-        Pony* a = addPony(w, "plain", 100, 100);
-        Pony* b = addPony(w, "farmfood", 200, 100);
-        QVERIFY(!w.world->selectedPony());
+        Pony* a = w.summon("plain");
         w.world->selectPony(a);
-        w.world->selectPony(a);
-        QCOMPARE(w.world->selectedPony(), a);
         QCOMPARE(a->cursor().shape(), Qt::ArrowCursor);
-        w.world->selectPony(b);
-        QCOMPARE(w.world->selectedPony(), b);
+        w.world->selectPony(w.summon("farmfood"));
         QCOMPARE(a->styleSheet(), "border: 1px solid rgb(40,100,40); border-radius: 5px");
         QCOMPARE(a->cursor().shape(), Qt::PointingHandCursor);
         a->health = 99.9f;
@@ -180,7 +175,6 @@ private slots:
         QMyButton* summonStrike = w.summonButton("summonstrike");
         QTest::mouseClick(summonStrike, Qt::LeftButton);
         QTest::mouseClick(summonStrike, Qt::LeftButton);
-        QCOMPARE(w.world->ponies()->size(), 1);
         QCOMPARE(w.findChildren<Pony*>().size(), 1);
         QCOMPARE(w.world->ponies()->at(0)->geometry(), QRect(place, QSize(40, 40)));
         QCOMPARE(w.world->ponies()->at(0)->healthBarLabel()->geometry(), QRect(place + QPoint(0, 39), QSize(40, 5)));

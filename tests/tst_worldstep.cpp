@@ -1,26 +1,21 @@
 #include "building.h"
 #include "gameworld.h"
-#include "monster.h"
-#include "pony.h"
+#include "qmylabel.h"
 #include "testwindow.h"
 
 #include <QtTest>
 
-// "code x y [health | walking]; ...": ponies come through their summon buttons, monsters from the
-// catalogue; each then stands centred on (x, y). A walking pony heads north.
+// "code x y [health | walking]; ...": each unit stands centred on (x, y); a walking pony heads north.
 static QList<QPointer<QMyLabel>> place(TestWindow& w, const QString& units)
 {
     QList<QPointer<QMyLabel>> placed;
-    for (const QString& unit : units.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& unit : units.split(QLatin1Char(';'))) {
         const QStringList f = unit.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QMyLabel* label = w.summonButton(f.at(0)) ? static_cast<QMyLabel*>(w.summon(f.at(0)))
-                                                 : w.addMonster(f.at(0), 0, 0);
-        label->move(f.at(1).toInt() - 20, f.at(2).toInt() - 20);
+        placed << w.place(f.at(0), f.at(1).toInt(), f.at(2).toInt());
         if (f.last() == QLatin1String("walking"))
-            label->moveTo(f.at(1).toInt(), 0);
+            placed.last()->moveTo(f.at(1).toInt(), 0);
         else if (f.size() > 3)
-            label->health = f.at(3).toFloat();
-        placed << label;
+            placed.last()->health = f.at(3).toFloat();
     }
     return placed;
 }
@@ -39,8 +34,7 @@ private slots:
         QTest::addColumn<QString>("after"); // unit healths ("-" once deleted) | food | magic | farm health
         QTest::addColumn<QString>("defeat");
         QTest::newRow("a walking pony with 0.15 food eats 0.1 and keeps 0.05") << "plain 150 600 walking" << 0.15f << 1 << "100 | 0.05 | 250 | 500" << "";
-        QTest::newRow("a walking pony with 0.05 food loses 0.1 health, food stays") << "plain 150 600 walking" << 0.05f << 1 << "99.9 | 0.05 | 250 | 500" << "";
-        QTest::newRow("a walking pony with exactly 0.1 food starves") << "plain 150 600 walking" << 0.1f << 1 << "99.9 | 0.1 | 250 | 500" << "";
+        QTest::newRow("a walking pony with exactly 0.1 food starves, losing 0.1 health") << "plain 150 600 walking" << 0.1f << 1 << "99.9 | 0.1 | 250 | 500" << "";
         QTest::newRow("a pony at 90 with 0.25 food heals to 90.2 leaving 0.05") << "plain 150 600 90" << 0.25f << 1 << "90.2 | 0.05 | 250 | 500" << "";
         QTest::newRow("a pony at 90 with exactly 0.2 food does not heal") << "plain 150 600 90" << 0.2f << 1 << "90 | 0.2 | 250 | 500" << "";
         QTest::newRow("with the fastheal pony healing is 0.3 for 0.2 food") << "plain 150 600 90; fastheal 150 200" << 10.f << 1 << "90.3 100 | 9.8 | 250 | 500" << "";

@@ -30,10 +30,10 @@ void GameDir::writeSchedule(const QString& text)
     write(QStringLiteral("config/monsterscript.dat"), text.toUtf8());
 }
 
-void GameDir::writePicture(const QString& fileName, int width, int height, QColor colour)
+void GameDir::writePicture(const QString& fileName, int width, int height)
 {
     QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(colour);
+    image.fill(Qt::red);
     if (!image.save(root.filePath(QStringLiteral("images/") + fileName), "PNG"))
         qFatal("GameDir: cannot write a picture");
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -13,15 +12,13 @@ class GameDir
 public:
     GameDir();
     ~GameDir();
-    GameDir(const GameDir&) = delete;
-    GameDir& operator=(const GameDir&) = delete;
 
     // config/<fileName> in Windows-1251, the encoding the game reads.
     void writeIni(const QString& fileName, const QString& text);
     // config/monsterscript.dat in UTF-8.
     void writeSchedule(const QString& text);
     // images/<fileName>: a PNG of one colour.
-    void writePicture(const QString& fileName, int width, int height, QColor colour = Qt::red);
+    void writePicture(const QString& fileName, int width, int height);
 
 private:
     void write(const QString& relPath, const QByteArray& bytes);

@@ -1,47 +1,45 @@
 #pragma once
 
-#include <QList>
-#include <QObject>
+#include <QApplication>
+#include <QDialog>
 #include <QPointer>
-#include <QString>
+#include <QStringList>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
+#include <utility>
 
 // Answers the modal dialogs that the code under test runs with exec(), which would otherwise
 // block the test: it polls QApplication::activeModalWidget() and calls the answer once for
-// each dialog that appears, recording its class name and title.
-//
-//     ModalAnswerer answerer(ModalAnswerer::click(QStringLiteral("Закрыть")));
+// each dialog that appears, recording its class name.
 class ModalAnswerer : public QObject
 {
     Q_OBJECT
 
 public:
-    using Answer = std::function<void(QWidget*)>;
-
-    struct Seen
+    explicit ModalAnswerer(std::function<void(QDialog*)> answer)
+        : answer(std::move(answer))
     {
-        QString className;
-        QString title;
-    };
+        connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+        timer.start(5);
+    }
 
-    explicit ModalAnswerer(Answer answer);
-
-    void disarm();
-    const QList<Seen>& seen() const { return seenDialogs; }
-
-    // QDialog::reject(), or close() for any other window.
-    static Answer reject();
-    // Clicks the button with this text.
-    static Answer click(const QString& text);
+    void disarm() { timer.stop(); }
+    const QStringList& seen() const { return seenClasses; }
 
 private:
-    void poll();
+    void poll()
+    {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == answered)
+            return;
+        answered = dialog;
+        seenClasses << dialog->metaObject()->className();
+        answer(dialog);
+    }
 
-    Answer answer;
+    std::function<void(QDialog*)> answer;
     QTimer timer;
-    QPointer<QWidget> answered;
-    QList<Seen> seenDialogs;
+    QPointer<QDialog> answered;
+    QStringList seenClasses;
 };

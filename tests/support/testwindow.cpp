@@ -6,9 +6,17 @@
 #include "pony.h"
 #include "qmybutton.h"
 
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdlib>
+
+TestGameFolder::TestGameFolder(const Writer& write, bool easy)
+    : menu([easy](QDialog* menu) { menu->findChild<QPushButton*>(easy ? "pushButton" : "pushButton_2")->click(); })
+{
+    if (write)
+        write(dir);
+}
 
 TestWindow::TestWindow(const Writer& write, bool easy)
     : TestGameFolder(write, easy)
@@ -59,10 +67,17 @@ Pony* TestWindow::summon(const QString& code)
 
 Monster* TestWindow::addMonster(const QString& code, int x, int y)
 {
-    Monster* monster = monsterCatalogue->createMonster(code, x, y);
-    if (monster)
-        world->monsters()->append(monster);
-    return monster;
+    world->monsters()->append(monsterCatalogue->createMonster(code, x, y));
+    return world->monsters()->last();
+}
+
+QMyLabel* TestWindow::place(const QString& code, int x, int y)
+{
+    if (!summonButton(code))
+        return addMonster(code, x, y);
+    Pony* pony = summon(code);
+    pony->move(x - pony->width() / 2, y - pony->height() / 2);
+    return pony;
 }
 
 void TestWindow::announceEnd(const QString& title, const QString& text)

@@ -1,13 +1,28 @@
 #pragma once
 
+#include "gamedir.h"
 #include "mainwindow.h"
-#include "testgamefolder.h"
+#include "modalanswerer.h"
 
 #include <QStringList>
+
+#include <functional>
 
 class Monster;
 class Pony;
 class QMyButton;
+class QMyLabel;
+
+// What the window needs before it is built: its game folder, written by the test, and the
+// answer to the start menu that its constructor runs modally.
+struct TestGameFolder
+{
+    using Writer = std::function<void(GameDir&)>;
+    TestGameFolder(const Writer& write, bool easy);
+
+    GameDir dir;
+    ModalAnswerer menu;
+};
 
 // The real game window on a temporary game folder. Ticks are driven by hand, the end-of-game
 // box is recorded instead of shown, and rand() is seeded so that monsters choose alike.
@@ -17,16 +32,12 @@ public:
     explicit TestWindow(const Writer& write = {}, bool easy = false);
 
     using MainWindow::world;
-    using MainWindow::ponyCatalogue;
-    using MainWindow::monsterCatalogue;
-    using MainWindow::actionCatalogue;
     using MainWindow::magicLabel;
     using MainWindow::foodLabel;
     using MainWindow::stoneLabel;
     using MainWindow::infoLabel;
     using MainWindow::ponyButtons;
     using MainWindow::actionButtons;
-    using TestGameFolder::dir;
     using TestGameFolder::menu;
 
     // A small game: ponies "plain" (Простушка), "small" (Крошка, 30 health), "strong" (1000 health,
@@ -41,8 +52,10 @@ public:
     QMyButton* summonButton(const QString& code) const;
     // Through its summon button; null if the summon failed.
     Pony* summon(const QString& code);
-    // From the catalogue, centred on (x, y), as the schedule releases monsters.
+    // A known monster from the catalogue, centred on (x, y), as the schedule releases monsters.
     Monster* addMonster(const QString& code, int x, int y);
+    // A pony through its summon button, else a monster from the catalogue, centred on (x, y).
+    QMyLabel* place(const QString& code, int x, int y);
     // Each end box as "title|text".
     QStringList ends;
 
