@@ -97,15 +97,19 @@ private slots:
     void wholeGameEndsWithOneBox_data()
     {
         QTest::addColumn<QString>("schedule");
+        QTest::addColumn<bool>("defend");
         QTest::addColumn<QString>("end");
-        QTest::newRow("a pony sent at every monster wins against the weak ones") << "0,weak,1\n0,weak,7\n" << "Победа!|Восставшие фрукты уничтожены, Ольтерия спасена.";
-        QTest::newRow("a pony sent at a brute is beaten and the game is lost") << "0,brute,5\n" << "Поражение!|Пони 'Простушка'' была сильно побита.";
+        QTest::newRow("a pony sent at every monster wins against the weak ones") << "0,weak,1\n0,weak,7\n" << true << "Победа!|Восставшие фрукты уничтожены, Ольтерия спасена.";
+        QTest::newRow("an undefended building falls to a brute and the game is lost") << "0,brute,5\n" << false << "Поражение!|Здание 'Рудник'' было разрушено.";
+        QTest::newRow("a pony sent at a brute is beaten and the game is lost") << "0,brute,5\n" << true << "Поражение!|Пони 'Простушка'' была сильно побита.";
     }
     void wholeGameEndsWithOneBox()
     {
         QFETCH(QString, schedule);
+        QFETCH(bool, defend);
         TestWindow w(TestWindow::smallGame(schedule));
-        QTest::mousePress(w.summon(QStringLiteral("plain")), Qt::LeftButton);
+        if (defend)
+            QTest::mousePress(w.summon(QStringLiteral("plain")), Qt::LeftButton);
         for (int i = 1; i < 3000 && w.ends.isEmpty(); ++i) {
             w.tick();
             if (i % 10 == 0 && !w.world->monsters()->isEmpty())
