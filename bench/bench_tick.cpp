@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-// How much one game tick costs on a crowded field: six ponies at work and thirty fruits
+// How much one game tick costs on a crowded field: five ponies at work and thirty fruits
 // fighting around the buildings. Run it with -callgrind for instruction counts that do not
 // depend on the machine's load.
 class BenchTick : public QObject
