@@ -1,6 +1,5 @@
 #include "chartwriter.h"
 
-#include "building.h"
 #include "gameworld.h"
 
 #include <QImage>
@@ -31,12 +30,9 @@ float roundUp(float value, float step)
 }
 }
 
-void ChartWriter::sample(const GameWorld& world)
+void ChartWriter::sample(const GameWorld& world, float lowestBuilding)
 {
-    float lowest = world.buildings()->first()->health;
-    for (const Building* building : *world.buildings())
-        lowest = std::min(lowest, building->health);
-    const Sample s = { world.gameTime, { world.magic, world.food, world.stone, lowest,
+    const Sample s = { world.gameTime, { world.magic, world.food, world.stone, lowestBuilding,
                                          static_cast<float>(world.monsters()->size()) } };
     samples.append(s);
 }

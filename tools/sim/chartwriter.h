@@ -11,7 +11,7 @@ class GameWorld;
 class ChartWriter
 {
 public:
-    void sample(const GameWorld& world);
+    void sample(const GameWorld& world, float lowestBuilding);
     bool write(const QString& path, const QString& title) const;
 
 private:

@@ -6,7 +6,6 @@
 // DIR holds config/ and images/ (default: the folder above the executable's, i.e. the build
 // tree). Prints one line per game; exits 0 when won, 1 when lost, 2 at the time limit and
 // 3 for bad arguments.
-#include "building.h"
 #include "chartwriter.h"
 #include "gamefont.h"
 #include "gameworld.h"
@@ -101,23 +100,21 @@ int main(int argc, char* argv[])
         player.act();
         window.tick();
         if (world.gameTime >= nextSample) {
-            chart.sample(world);
+            chart.sample(world, window.lowestBuildingHealth());
             nextSample += 1;
         }
         if (shotTime >= 0 && world.gameTime >= shotTime) {
             QApplication::processEvents();
-            window.grab().save(shotFile);
+            if (!window.grab().save(shotFile))
+                err << "olteria-sim: cannot write " << shotFile << "\n";
             shotTime = -1;
         }
     }
-    chart.sample(world);
+    chart.sample(world, window.lowestBuildingHealth());
 
     const QString outcome = window.outcome().isEmpty() ? QStringLiteral("timeout") : window.outcome();
-    float lowest = world.buildings()->first()->health;
-    for (const Building* building : *world.buildings())
-        lowest = std::min(lowest, building->health);
     QTextStream(stdout) << "outcome=" << outcome << " time=" << QString::number(world.gameTime, 'f', 1)
-                        << " lowest_building=" << static_cast<int>(lowest) << " magic=" << world.getMagic()
+                        << " lowest_building=" << static_cast<int>(window.lowestBuildingHealth()) << " magic=" << world.getMagic()
                         << " food=" << world.getFood() << " stone=" << world.getStone() << " seed=" << seed
                         << " mode=" << mode << " strategy=" << strategy << "\n";
     const QString title = QStringLiteral("%1 player, %2 mode, seed %3: %4 after %5 s")

@@ -1,8 +1,11 @@
 #include "simwindow.h"
 
+#include "building.h"
 #include "gameworld.h"
 
 #include <QTimer>
+
+#include <algorithm>
 
 SimWindow::SimWindow(QWidget* parent)
     : MainWindow(parent)
@@ -11,6 +14,14 @@ SimWindow::SimWindow(QWidget* parent)
     // add ticks of its own whenever events are processed.
     for (QTimer* timer : findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
         timer->stop();
+}
+
+float SimWindow::lowestBuildingHealth() const
+{
+    float lowest = world->buildings()->first()->health;
+    for (const Building* building : *world->buildings())
+        lowest = std::min(lowest, building->health);
+    return lowest;
 }
 
 void SimWindow::tick()

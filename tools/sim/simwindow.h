@@ -19,6 +19,8 @@ public:
     // "won" or "lost" once the game has ended, empty before.
     QString outcome() const { return result; }
     const GameWorld* gameWorld() const { return world.get(); }
+    // Health of the most damaged building, the figure that decides a defeat by siege.
+    float lowestBuildingHealth() const;
     const QList<QMyButton*>& summonButtons() const { return ponyButtons; }
     const QList<QMyButton*>& actionColumn() const { return actionButtons; }
 
