@@ -99,6 +99,8 @@ int main(int argc, char* argv[])
     for (float nextSample = 0; window.outcome().isEmpty() && world.gameTime < limit;) {
         player.act();
         window.tick();
+        // No event loop runs here: objects the game deletes later would pile up for good.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (world.gameTime >= nextSample) {
             chart.sample(world, window.lowestBuildingHealth());
             nextSample += 1;
