@@ -16,7 +16,8 @@ private slots:
     void clicksSelectDescribeAndSendTheSelectedPony_data()
     {
         // Clicks, "+" left and "-" right, on: p the pony "plain", s the pony "small", f the field at
-        // (300, 200), c a cell of the mine, m a monster on its way. Where "plain" ends: f, c, m or
+        // (300, 200), c a cell of the mine, m a monster on its way, g the summon button of "strong",
+        // greyed out for want of magic. Where "plain" ends: f, c, m or
         // nowhere new (""). The status line names the selected pony.
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("status");
@@ -29,6 +30,7 @@ private slots:
         QTest::newRow("a cell click centres the pony on the cell") << "p+ c+" << "Простушка" << QStringList() << "c";
         QTest::newRow("a monster click sends the pony to where the monster was") << "p+ m+" << "Простушка" << QStringList() << "m";
         QTest::newRow("right clicks on the field, a cell or a monster send nobody") << "p+ f- c- m-" << "Простушка" << QStringList{ "Кислица" } << "";
+        QTest::newRow("a greyed summon button is described but neither summons nor sends") << "p+ g- g+" << "Простушка" << QStringList{ "" } << "";
         QTest::newRow("without a selected pony no click sends anybody") << "f+ c+ m+" << "" << QStringList() << "";
     }
     void clicksSelectDescribeAndSendTheSelectedPony()
@@ -39,7 +41,9 @@ private slots:
         Pony* plain = w.summon(QStringLiteral("plain"));
         const QPoint start = plain->pos();
         QMap<QChar, QWidget*> targets{ { 'p', plain }, { 's', w.summon(QStringLiteral("small")) }, { 'f', &w } };
+        w.world->magic = 0;
         w.tick(5); // the monster is on its way to a building
+        targets['g'] = w.summonButton(QStringLiteral("strong"));
         targets['m'] = w.world->monsters()->first();
         targets['c'] = w.world->buildings()->at(1)->cellList()->at(1);
         QMap<QChar, QPoint> centres{ { 'f', QPoint(300, 200) } };
@@ -58,6 +62,7 @@ private slots:
         QTEST(w.infoLabel->isHidden() ? QString() : w.infoLabel->text().section(QLatin1Char(':'), 0, 0), "status");
         QTEST(dialogs, "dialogs");
         QCOMPARE(plain->pos(), destination.isEmpty() ? start : centres[destination.at(0)] - QPoint(20, 20));
+        QCOMPARE(w.world->ponies()->size(), 2);
     }
 
     void actionsPayAndTakeEffect_data()
