@@ -1,6 +1,6 @@
 // olteria-sim: plays one game of Olteria Defence on the real game window without a person.
 //
-//   olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|reference] [--seed N]
+//   olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference] [--seed N]
 //               [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png]
 //
 // DIR holds config/ and images/ (default: the folder above the executable's, i.e. the build
@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOptions({ { "data", "Game folder with config/ and images/.", "DIR" },
                         { "mode", "easy or standard.", "MODE", "easy" },
-                        { "strategy", "passive or reference.", "NAME", "reference" },
+                        { "strategy", "passive, casual or reference.", "NAME", "reference" },
                         { "seed", "Seed of the random generator.", "N", "1" },
                         { "chart", "Write a chart of the game.", "PNG" },
                         { "max-minutes", "Game time limit.", "MINUTES", "30" },
@@ -73,8 +73,8 @@ int main(int argc, char* argv[])
     const QStringList files = parser.positionalArguments();
     if (!parsed || !seedOk || !limitOk || !shotOk || limit <= 0 || files.size() != (shotTime >= 0 ? 1 : 0)
         || (mode != QLatin1String("easy") && mode != QLatin1String("standard"))
-        || (strategy != QLatin1String("passive") && strategy != QLatin1String("reference"))) {
-        err << "usage: olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|reference]"
+        || !SimPlayer::strategies().contains(strategy)) {
+        err << "usage: olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference]"
                " [--seed N] [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png]\n";
         return kBadArguments;
     }
@@ -93,7 +93,7 @@ int main(int argc, char* argv[])
     window.show();
     // The world seeds the generator from the clock; the seed makes the game repeatable.
     std::srand(seed);
-    SimPlayer player(&window, strategy == QLatin1String("reference"));
+    SimPlayer player(&window, strategy, seed);
     ChartWriter chart;
     const GameWorld& world = *window.gameWorld();
     for (float nextSample = 0; window.outcome().isEmpty() && world.gameTime < limit;) {

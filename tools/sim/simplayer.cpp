@@ -24,6 +24,15 @@ constexpr int kFoodLow = 25;
 constexpr int kSeveralMonsters = 3;
 // A pony sent at a walking monster is sent again every second so that it follows it.
 constexpr int kFollowTicks = 10;
+// A person looks at the field every 4 to 6 seconds and then gives one or two commands.
+constexpr int kShortestGlance = 40;
+constexpr int kGlanceSpread = 21;
+constexpr int kCommandsPerLook = 2;
+// Beyond this distance a pony and its monster are not fighting yet.
+constexpr float kFightingDistance = 56;
+constexpr float kCasualCureBelow = 0.25f;
+constexpr float kCasualRepairBelow = 0.3f;
+const char* const kSummonOrder[] = { "clover", "flint", "crafter", "fastmagic", "summonstrike", "fastheal" };
 
 float share(float health, int maxHealth)
 {
@@ -31,9 +40,15 @@ float share(float health, int maxHealth)
 }
 }
 
-SimPlayer::SimPlayer(SimWindow* window, bool reference)
+QStringList SimPlayer::strategies()
+{
+    return { QStringLiteral("passive"), QStringLiteral("casual"), QStringLiteral("reference") };
+}
+
+SimPlayer::SimPlayer(SimWindow* window, const QString& strategy, unsigned seed)
     : window(window)
-    , reference(reference)
+    , strategy(static_cast<Strategy>(qMax(0, strategies().indexOf(strategy))))
+    , glances(seed)
 {
 }
 
@@ -128,8 +143,16 @@ void SimPlayer::command(Pony* pony)
 
 void SimPlayer::act()
 {
-    if (!reference)
-        return;
+    if (strategy == Reference)
+        actLikeAMachine();
+    if (strategy == Casual && ticks++ == nextLook) {
+        nextLook += kShortestGlance + static_cast<int>(glances() % kGlanceSpread);
+        lookAtTheField();
+    }
+}
+
+void SimPlayer::actLikeAMachine()
+{
     ++ticks;
     const GameWorld* world = window->gameWorld();
     float lowestPony = 1;
@@ -156,4 +179,94 @@ void SimPlayer::act()
     }
     for (Pony* pony : *world->ponies())
         command(pony);
+}
+
+// A command counts against the look's budget only if it was given.
+bool SimPlayer::giveCommand(bool given)
+{
+    commandsLeft -= given ? 1 : 0;
+    return given;
+}
+
+void SimPlayer::lookAtTheField()
+{
+    commandsLeft = kCommandsPerLook;
+    const GameWorld* world = window->gameWorld();
+    float lowestPony = 1;
+    for (Pony* pony : *world->ponies()) {
+        lowestPony = qMin(lowestPony, share(pony->health, pony->maxHealth));
+        if (share(pony->health, pony->maxHealth) >= kWell)
+            healing.remove(pony);
+    }
+    float lowestBuilding = 1;
+    weakestBuilding(&lowestBuilding);
+    const QList<QMyButton*>& actions = window->actionColumn();
+    if (lowestPony < kCasualCureBelow)
+        giveCommand(press(actions, "actioncode", "cure"));
+    if (lowestBuilding < kCasualRepairBelow && commandsLeft > 0)
+        giveCommand(press(actions, "actioncode", "repair"));
+    for (Pony* pony : *world->ponies()) {
+        if (commandsLeft > 0)
+            sendToHospital(pony);
+    }
+    if (commandsLeft > 0)
+        summonNext();
+    for (Pony* pony : *world->ponies()) {
+        if (commandsLeft > 0 && !putToWork(pony))
+            sendFighter(pony);
+    }
+}
+
+bool SimPlayer::sendToHospital(Pony* pony)
+{
+    if (healing.contains(pony) || share(pony->health, pony->maxHealth) >= kBadlyHurt)
+        return false;
+    QWidget* bed = cell(Building::Hospital, healing.size() % 2);
+    if (!giveCommand(click(pony) && click(bed)))
+        return false;
+    healing.insert(pony);
+    orders.insert(pony, bed);
+    return true;
+}
+
+bool SimPlayer::summonNext()
+{
+    for (const char* code : kSummonOrder) {
+        if (!window->gameWorld()->hasPony(QLatin1String(code)))
+            return giveCommand(press(window->summonButtons(), "ponycode", code));
+    }
+    return false;
+}
+
+// The farm and the mine get their own pony first; the others are fighters. Returns whether
+// the pony is a worker, busy or not.
+bool SimPlayer::putToWork(Pony* pony)
+{
+    const bool farmer = pony->bonus == QLatin1String("farmfood");
+    if (!farmer && pony->bonus != QLatin1String("farmstone"))
+        return healing.contains(pony);
+    QWidget* place = healing.contains(pony) ? orders.value(pony).data() : cell(farmer ? Building::Farm : Building::Mine, 0);
+    if (orders.value(pony) != place && giveCommand(click(pony) && click(place)))
+        orders.insert(pony, place);
+    return true;
+}
+
+// A fighter without a living monster is sent at the one nearest a building; one that stands
+// apart from its monster is sent at it again. Without monsters it waits in a cell.
+bool SimPlayer::sendFighter(Pony* pony)
+{
+    Monster* monster = qobject_cast<Monster*>(orders.value(pony));
+    const bool fighting = monster && monster->distanceTo(pony->centerX(), pony->centerY()) <= kFightingDistance;
+    if (fighting || (monster && pony->isMoving()))
+        return false;
+    float lowest = 1;
+    QWidget* target = monster ? monster : mostThreatening();
+    if (!target)
+        target = cell(weakestBuilding(&lowest), 1);
+    if (orders.value(pony) == target && !monster)
+        return false;
+    if (!giveCommand(click(pony) && click(target)))
+        return false;
+    orders.insert(pony, target);
+    return true;
 }

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QSet>
 #include <QString>
+#include <QStringList>
+
+#include <random>
 
 class Monster;
 class Pony;
@@ -16,15 +19,29 @@ class SimWindow;
 // Plays through the window's widgets with mouse presses only, like a person at the screen.
 // The passive player never acts. The reference player keeps a pony in the farm and one in
 // the mine, sends the others at the monster nearest to the buildings, takes badly hurt
-// ponies to the hospital and spends magic on summons, cure, repair and food.
+// ponies to the hospital and spends magic on summons, cure, repair and food. The casual
+// player does much the same at a person's pace: it looks at the field every few seconds and
+// gives at most two commands per look.
 class SimPlayer
 {
 public:
-    SimPlayer(SimWindow* window, bool reference);
+    // The strategies by name: "passive", "casual", "reference".
+    static QStringList strategies();
+    SimPlayer(SimWindow* window, const QString& strategy, unsigned seed);
 
     void act();
 
 private:
+    enum Strategy { Passive, Casual, Reference };
+
+    void actLikeAMachine();
+    void lookAtTheField();
+    bool giveCommand(bool given);
+    bool sendToHospital(Pony* pony);
+    bool summonNext();
+    bool putToWork(Pony* pony);
+    bool sendFighter(Pony* pony);
+
     bool click(QWidget* widget) const;
     bool press(const QList<QMyButton*>& column, const char* property, const char* code) const;
     void order(Pony* pony, QWidget* target, bool follow);
@@ -34,8 +51,11 @@ private:
     int weakestBuilding(float* share) const;
 
     SimWindow* window;
-    bool reference;
+    Strategy strategy;
     int ticks = 0;
+    int nextLook = 0;
+    int commandsLeft = 0;
+    std::minstd_rand glances;
     QSet<const Pony*> healing;
     QHash<const Pony*, QPointer<QWidget>> orders;
 };
