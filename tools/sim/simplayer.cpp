@@ -20,8 +20,10 @@ constexpr float kWell = 0.9f;
 constexpr float kCureBelow = 0.35f;
 constexpr float kRepairBelow = 0.4f;
 constexpr int kFoodLow = 25;
-// The lightning of the strike pony is kept until it hits several monsters at once.
+// The lightning of the strike pony is kept until it hits several monsters at once, or
+// monsters with much health between them.
 constexpr int kSeveralMonsters = 3;
+constexpr float kWorthALightning = 600;
 // A pony sent at a walking monster is sent again every second so that it follows it.
 constexpr int kFollowTicks = 10;
 // A person looks at the field every 4 to 6 seconds and then gives one or two commands.
@@ -32,7 +34,7 @@ constexpr int kCommandsPerLook = 2;
 constexpr float kFightingDistance = 56;
 constexpr float kCasualCureBelow = 0.25f;
 constexpr float kCasualRepairBelow = 0.3f;
-const char* const kSummonOrder[] = { "clover", "flint", "crafter", "fastmagic", "summonstrike", "fastheal" };
+const char* const kSummonOrder[] = { "clover", "flint", "crafter", "fastmagic", "fastheal", "summonstrike" };
 
 float share(float health, int maxHealth)
 {
@@ -171,11 +173,16 @@ void SimPlayer::actLikeAMachine()
     const QList<QMyButton*>& summons = window->summonButtons();
     for (const char* code : { "clover", "flint", "fastmagic" })
         press(summons, "ponycode", code);
-    if (world->monsters()->size() >= kSeveralMonsters)
+    float monsterHealth = 0;
+    for (const Monster* monster : *world->monsters())
+        monsterHealth += monster->health;
+    if (world->monsters()->size() >= kSeveralMonsters || monsterHealth >= kWorthALightning)
         press(summons, "ponycode", "summonstrike");
-    if (world->hasPony(QStringLiteral("summonstrike"))) {
-        press(summons, "ponycode", "crafter");
-        press(summons, "ponycode", "fastheal");
+    // Until the strike pony is out, only the magic beyond her price goes to other ponies.
+    const int reserve = world->hasPony(QStringLiteral("summonstrike")) ? 0 : window->ponyKinds()->info(QStringLiteral("summonstrike")).needMagic;
+    for (const char* code : { "crafter", "fastheal" }) {
+        if (world->getMagic() - reserve >= window->ponyKinds()->info(QLatin1String(code)).needMagic)
+            press(summons, "ponycode", code);
     }
     for (Pony* pony : *world->ponies())
         command(pony);

@@ -2,6 +2,7 @@
 #define SIMWINDOW_H
 
 #include "mainwindow.h"
+#include "ponycatalogue.h"
 
 class GameWorld;
 
@@ -21,6 +22,7 @@ public:
     const GameWorld* gameWorld() const { return world.get(); }
     // Health of the most damaged building, the figure that decides a defeat by siege.
     float lowestBuildingHealth() const;
+    const PonyCatalogue* ponyKinds() const { return ponyCatalogue.get(); }
     const QList<QMyButton*>& summonButtons() const { return ponyButtons; }
     const QList<QMyButton*>& actionColumn() const { return actionButtons; }
 
