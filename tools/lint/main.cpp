@@ -39,6 +39,8 @@ int main(int argc, char** argv)
     DataLinter linter(dataDir);
     linter.run();
     QTextStream out(stdout);
+    // Names and codes print alike whatever the terminal's locale.
+    out.setCodec("UTF-8");
     linter.report().print(out);
     return linter.report().errorCount() > 0 ? 1 : 0;
 }
