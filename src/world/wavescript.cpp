@@ -77,9 +77,10 @@ void WaveScript::sortByTime()
     byTime.resize(entries.size());
     for (int i = 0; i < byTime.size(); ++i)
         byTime[i] = i;
-    std::stable_sort(byTime.begin(), byTime.end(), [this](int a, int b) {
-        return entries.at(a).releaseTime < entries.at(b).releaseTime;
-    });
+    const auto earlier = [this](int a, int b) { return entries.at(a).releaseTime < entries.at(b).releaseTime; };
+    // Without negative delays the file is already in order of time.
+    if (!std::is_sorted(byTime.begin(), byTime.end(), earlier))
+        std::stable_sort(byTime.begin(), byTime.end(), earlier);
 }
 
 bool WaveScript::takeDue(float now, int& x, int& y, QString& code)
