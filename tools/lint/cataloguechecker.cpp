@@ -150,12 +150,12 @@ void CatalogueChecker::checkKeys(const QString& code)
 
 void CatalogueChecker::checkNumber(const QString& code, const CatalogueRules::Number& rule)
 {
-    const int line = text.lineOfKey(code, rule.key);
     if (!file.contains(rule.key)) {
-        report.error(rules.file, line, QStringLiteral("[%1] has no %2; the game reads 0; add %2=<whole number>")
+        report.error(rules.file, text.lineOfGroup(code), QStringLiteral("[%1] has no %2; the game reads 0; add %2=<whole number>")
                                            .arg(code, rule.key));
         return;
     }
+    const int line = text.lineOfKey(code, rule.key);
     bool isWhole = false;
     const int value = file.number(rule.key, &isWhole);
     if (!isWhole) {
