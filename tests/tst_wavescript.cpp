@@ -17,6 +17,8 @@ private slots:
         QTest::newRow("delays add up over all eight entry points") << "1,a,1\n1,b,2\n1,c,3\n1,d,4\n1,e,5\n1,f,6\n1,g,7\n1,h,8"
             << "[a] 70 30 1; [b] 70 350 2; [c] 70 700 3; [d] 450 700 4; [e] 900 700 5; [f] 900 350 6; [g] 900 30 7; [h] 450 30 8" << "";
         QTest::newRow("a negative delay releases a later line first") << "5,apple,1\n-5,pear,2" << "[apple] 70 30 5; [pear] 70 350 0" << "[pear] 70 350";
+        QTest::newRow("two lines due together come in file order, not in order of time")
+            << "0,a,1\n-1,b,2\n0,c,3" << "[a] 70 30 0; [b] 70 350 -1; [c] 70 700 -1" << "[a] 70 30; [b] 70 350; [c] 70 700";
         QTest::newRow("comments and blank lines are skipped, blanks around a code kept, fields after the third ignored")
             << "\n   \n# 1,fig,1\n   # 9,plum,2\n  4, apple ,3,x,9  \n" << "[ apple ] 70 700 4" << "";
         QTest::newRow("short lines and entry points outside 1 to 8 add nothing")

@@ -7,6 +7,7 @@
 #include "gameworld.h"
 #include "monster.h"
 #include "monstercatalogue.h"
+#include "pictureloader.h"
 #include "pony.h"
 #include "ponycatalogue.h"
 #include "qclicklabel.h"
@@ -94,6 +95,11 @@ bool MainWindow::isDialogOpen()
 
 // The window's form gives it a menu bar, a tool bar, a status bar and a central widget with
 // one button; the field covers them all and they do nothing.
+int MainWindow::columnCapacity()
+{
+    return (kFieldHeight - kColumnTop - kColumnButtonSize) / kColumnStep + 1;
+}
+
 void MainWindow::setupFormFurniture()
 {
     QWidget* centralWidget = new QWidget(this);
@@ -139,9 +145,9 @@ void MainWindow::createBackground()
 
 void MainWindow::createBuildings()
 {
-    const QPixmap farmPicture(QStringLiteral("../images/building_farmfood.png"));
-    const QPixmap minePicture(QStringLiteral("../images/building_farmstone.png"));
-    const QPixmap hospitalPicture(QStringLiteral("../images/building_hospital.png"));
+    const QPixmap farmPicture = PictureLoader::load(QStringLiteral("../images/building_farmfood.png"));
+    const QPixmap minePicture = PictureLoader::load(QStringLiteral("../images/building_farmstone.png"));
+    const QPixmap hospitalPicture = PictureLoader::load(QStringLiteral("../images/building_hospital.png"));
     world->addBuilding(new Building(this, world.get(), kBuildingHealth, Building::Farm, 300, 300,
                                     { QPoint(-25, 15), QPoint(50, 0) }, farmPicture,
                                     QStringLiteral("Ферма")));
@@ -157,7 +163,7 @@ QMyButton* MainWindow::createColumnButton(int x, int index, const QString& pictu
 {
     QMyButton* button = new QMyButton(this);
     button->setGeometry(x, kColumnTop + kColumnStep * index, kColumnButtonSize, kColumnButtonSize);
-    button->setIcon(QIcon(QPixmap(picture)));
+    button->setIcon(QIcon(PictureLoader::load(picture)));
     button->setIconSize(QSize(kColumnIconSize, kColumnIconSize));
     button->setToolTip(tooltip);
     return button;

@@ -29,6 +29,8 @@ public:
     static void dialogOpened();
     static void dialogClosed();
     static bool isDialogOpen();
+    // How many buttons a side column shows before they run past the bottom of the field.
+    static int columnCapacity();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,8 +2,7 @@
 
 #include "inifile.h"
 #include "monster.h"
-
-#include <QPixmap>
+#include "pictureloader.h"
 
 namespace {
 const QString kMonsterFile = QStringLiteral("../config/monster.ini");
@@ -65,9 +64,9 @@ Monster* MonsterCatalogue::createMonster(const QString& code, int x, int y)
     Monster* monster = new Monster(window);
     monster->setGeometry(x - kMonsterSize / 2, y - kMonsterSize / 2, kMonsterSize, kMonsterSize);
     monster->show();
-    const QPixmap picture(QStringLiteral("../images/monster_") + code + QStringLiteral(".png"));
+    const QPixmap picture = PictureLoader::loadUnit(QStringLiteral("../images/monster_") + code + QStringLiteral(".png"), kPictureSize);
     if (!picture.isNull())
-        monster->setPixmap(picture.scaled(kPictureSize, kPictureSize, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        monster->setPixmap(picture);
     monster->createHealthBar();
     monster->setStyleSheet(kMonsterStyle);
     monster->code = code;

@@ -2,9 +2,8 @@
 
 #include "gameworld.h"
 #include "inifile.h"
+#include "pictureloader.h"
 #include "pony.h"
-
-#include <QPixmap>
 
 namespace {
 const QString kPonyFile = QStringLiteral("../config/pony.ini");
@@ -77,9 +76,9 @@ Pony* PonyCatalogue::createPony(const QString& code)
     pony->setAlignment(Qt::AlignCenter);
     pony->show();
     pony->applyLook();
-    const QPixmap picture(QStringLiteral("../images/") + code + QStringLiteral("_ico.png"));
+    const QPixmap picture = PictureLoader::loadUnit(QStringLiteral("../images/") + code + QStringLiteral("_ico.png"), kPictureSize);
     if (!picture.isNull())
-        pony->setPixmap(picture.scaled(kPictureSize, kPictureSize, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        pony->setPixmap(picture);
     pony->createHealthBar();
     pony->code = code;
     pony->name = record.name;

@@ -13,6 +13,16 @@ QStringList IniFile::groups() const
     return settings.childGroups();
 }
 
+QStringList IniFile::keys() const
+{
+    return settings.childKeys();
+}
+
+bool IniFile::contains(const QString& key) const
+{
+    return settings.contains(key);
+}
+
 void IniFile::beginGroup(const QString& group)
 {
     settings.beginGroup(group);
@@ -33,11 +43,13 @@ QString IniFile::text(const QString& key) const
     return value.toString();
 }
 
-int IniFile::number(const QString& key) const
+int IniFile::number(const QString& key, bool* isWhole) const
 {
     // A word, a list or a number beyond int reads as 0 (never a wrapped value).
     const QVariant value = settings.value(key);
+    if (isWhole)
+        *isWhole = false;
     if (value.type() != QVariant::String)
         return 0;
-    return value.toString().toInt();
+    return value.toString().toInt(isWhole);
 }

@@ -12,10 +12,14 @@ public:
     explicit IniFile(const QString& path);
 
     QStringList groups() const;
+    // The keys of the current group as the file spells them.
+    QStringList keys() const;
+    bool contains(const QString& key) const;
     void beginGroup(const QString& group);
     void endGroup();
     QString text(const QString& key) const;
-    int number(const QString& key) const;
+    // isWhole, when given, tells whether the value was a whole number in range or read as 0.
+    int number(const QString& key, bool* isWhole = nullptr) const;
 
 private:
     QSettings settings;

@@ -1,27 +1,48 @@
 #ifndef WAVESCRIPT_H
 #define WAVESCRIPT_H
 
+#include "scheduleline.h"
 #include "waveentry.h"
 
 #include <QList>
 #include <QPoint>
 #include <QVector>
 
+#include <functional>
+#include <queue>
+#include <vector>
+
 // The monster schedule, read once from "../config/monsterscript.dat".
 // Each data line is "delay,code,entry point"; the delays add up to release times.
 class WaveScript
 {
 public:
-    WaveScript();
+    using LineObserver = std::function<void(const ScheduleLine&)>;
 
+    WaveScript();
+    // Reads another file and tells the observer, if any, the fate of each line in file order.
+    explicit WaveScript(const QString& path, const LineObserver& observer = LineObserver());
+
+    // Hands out the first entry in file order whose release time has come. `now` must never
+    // decrease from one call to the next (it is the game's clock).
     bool takeDue(float now, int& x, int& y, QString& code);
     bool isFinished() const;
-    QList<WaveEntry> pendingEntries() const { return entries; }
+    // The entries not yet handed out, in file order.
+    QList<WaveEntry> pendingEntries() const;
 
 private:
-    void load(const QString& path);
+    void load(const QString& path, const LineObserver& observer);
+    ScheduleLine readLine(int number, const QString& text) const;
+    void sortByTime();
 
-    QList<WaveEntry> entries;
+    QVector<WaveEntry> entries; // file order, never shrinks
+    QVector<bool> taken;
+    // Indices of entries by release time (ties in file order); entries before the cursor are
+    // due and wait in `due`, smallest file index on top.
+    QVector<int> byTime;
+    int cursor = 0;
+    std::priority_queue<int, std::vector<int>, std::greater<int>> due;
+    int remaining = 0;
     QVector<QPoint> spawnPoints;
 };
 

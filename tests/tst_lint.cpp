@@ -1,0 +1,149 @@
+#include "gamedir.h"
+#include "gameworld.h"
+#include "pony.h"
+#include "ponycatalogue.h"
+
+#include <QtTest>
+
+// A PNG of a 20000 x 20000 picture without its pixels: tiny on disk, 1.6 GB decoded.
+static QByteArray hugePng()
+{
+    auto chunk = [](const QByteArray& type, const QByteArray& data) {
+        QByteArray bytes = type + data;
+        quint32 crc = 0xFFFFFFFFu;
+        for (const char c : bytes) {
+            crc ^= static_cast<quint8>(c);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        const quint32 be[] = { qToBigEndian<quint32>(data.size()), qToBigEndian(~crc) };
+        return QByteArray(reinterpret_cast<const char*>(&be[0]), 4) + bytes + QByteArray(reinterpret_cast<const char*>(&be[1]), 4);
+    };
+    const quint32 side = qToBigEndian<quint32>(20000);
+    const QByteArray size(reinterpret_cast<const char*>(&side), 4);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", size + size + QByteArray("\x08\x06\0\0\0", 5))
+        + chunk("IDAT", qCompress(QByteArray()).mid(4)) + chunk("IEND", {});
+}
+
+// Writes "../<relPath>": null bytes remove the file, "<folder>" makes a folder of that name.
+static void put(const QString& relPath, const QByteArray& bytes)
+{
+    const QString path = "../" + relPath;
+    QFile file(path);
+    QVERIFY(!file.exists() || file.remove());
+    if (bytes == "<folder>")
+        QVERIFY(QDir().mkpath(path));
+    else if (!bytes.isNull())
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+static int lint(const QStringList& args, QString& output)
+{
+    QProcess process;
+    process.start(OLTERIA_LINT, args);
+    process.waitForFinished(60000);
+    output = QString::fromUtf8(process.readAllStandardOutput());
+    return process.exitCode();
+}
+
+static const QByteArray kPony = "[p]\nName=a\nDescr=b\nMaxHealth=5\nNeedMagic=1\nSpeed=1\nAttack=1\n";
+
+class TestLint : public QObject
+{
+    Q_OBJECT
+private slots:
+    void eachMistakeIsNamedByFileAndLine_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("finding"); // the start of one output line
+        QTest::addColumn<QString>("word"); // which that line holds
+        QTest::addColumn<int>("status");
+        QByteArray seventeen;
+        for (int n = 0; n < 17; ++n)
+            seventeen += "[p" + QByteArray::number(n).rightJustified(2, '0') + "]\nName=x\n";
+        auto row = [](const char* name, const char* file, const QByteArray& bytes, const char* finding, const char* word, int status) {
+            QTest::newRow(name) << file << bytes << finding << word << status;
+        };
+        row("a missing pony file", "config/pony.ini", QByteArray(), "config/pony.ini: error:", "missing", 1);
+        row("a folder where the pony file should be", "config/pony.ini", "<folder>", "config/pony.ini: error:", "regular", 1);
+        row("UTF-8 without a mark", "config/pony.ini", QString("[p]\nName=Клеверинка\n").toUtf8(), "config/pony.ini:2: error:", "UTF-8", 1);
+        row("UTF-8 with a mark", "config/pony.ini", "\xEF\xBB\xBF" + kPony, "config/pony.ini:1: error:", "byte-order", 1);
+        row("UTF-16", "config/pony.ini", QByteArray("\xFF\xFE[\0p\0]\0", 8), "config/pony.ini:1: error:", "UTF-16", 1);
+        row("a key in the wrong case", "config/pony.ini", "[p]\nmaxhealth=5\n", "config/pony.ini:2: error:", "MaxHealth", 1);
+        row("a key in no way known", "config/pony.ini", kPony + "Colour=red\n", "config/pony.ini:8: warning:", "ignored", 0);
+        row("a missing number", "config/pony.ini", "[p]\nName=a\n", "config/pony.ini:1: error:", "Attack", 1);
+        row("a decimal number", "config/pony.ini", "[p]\nSpeed=2.5\n", "config/pony.ini:2: error:", "whole", 1);
+        row("a number beyond int", "config/pony.ini", "[p]\nAttack=99999999999\n", "config/pony.ini:2: error:", "whole", 1);
+        row("a pony of no health", "config/pony.ini", "[p]\nMaxHealth=0\n", "config/pony.ini:2: error:", "health", 1);
+        row("a pony that never moves", "config/pony.ini", QByteArray(kPony).replace("Speed=1", "Speed=0"), "config/pony.ini:6: warning:", "never moves", 0);
+        row("a fruit of negative speed", "config/monster.ini", "[apple]\nSpeed=-3\n", "config/monster.ini:2: error:", "negative", 1);
+        row("an action of negative cost", "config/action.ini", "[cure]\nNeedMagic=-5\n", "config/action.ini:2: error:", "cost", 1);
+        row("a group with a slash", "config/pony.ini", "[a/b]\nName=x\n", "config/pony.ini:1: error:", "plain", 1);
+        row("a group with a space", "config/pony.ini", "[big p]\nName=x\n", "config/pony.ini:1: error:", "plain", 1);
+        row("the same group twice", "config/pony.ini", "[p]\nName=a\n[p]\nName=b\n", "config/pony.ini:3: error:", "line 1", 1);
+        row("a quote never closed", "config/pony.ini", "[p]\nDescr=\"open\n[q]\nName=b\n", "config/pony.ini:2: error:", "quote", 1);
+        row("a pony without a picture", "config/pony.ini", kPony, "images/p_ico.png: warning:", "missing", 0);
+        row("the start menu names a pony the file lacks", "config/pony.ini", kPony, "config/pony.ini: warning:", "Гроза", 0);
+        row("more ponies than the column holds", "config/pony.ini", seventeen, "config/pony.ini:33: warning:", "column", 1);
+        row("a picture that is no image", "images/monster_apple.png", "not a png", "images/monster_apple.png: error:", "cannot be read", 1);
+        row("a unit picture too large", "images/clover_ico.png", hugePng(), "images/clover_ico.png: error:", "4096", 1);
+        row("a building picture too large", "images/building_farmfood.png", hugePng(), "images/building_farmfood.png: error:", "farm", 1);
+        row("a missing schedule", "config/monsterscript.dat", QByteArray(), "config/monsterscript.dat: error:", "missing", 1);
+        row("an empty schedule", "config/monsterscript.dat", "", "config/monsterscript.dat: error:", "0.1 s", 1);
+        row("a line of too few fields", "config/monsterscript.dat", "5,apple\n", "config/monsterscript.dat:1: error:", "skips", 1);
+        row("an entry point outside 1 to 8", "config/monsterscript.dat", "# waves\n5,apple,9\n", "config/monsterscript.dat:2: error:", "entry point", 1);
+        row("a decimal delay", "config/monsterscript.dat", "2.5,apple,1\n", "config/monsterscript.dat:1: error:", "whole", 1);
+        row("a delay beyond int", "config/monsterscript.dat", "3000000000,apple,1\n", "config/monsterscript.dat:1: error:", "whole", 1);
+        row("spaces around a code", "config/monsterscript.dat", "5, apple,1\n", "config/monsterscript.dat:1: error:", "spaces", 1);
+        row("an unknown fruit", "config/monsterscript.dat", "5,apple,1\n5,kiwi,1\n", "config/monsterscript.dat:2: error:", "kiwi", 1);
+        row("a Cyrillic fruit code", "config/monsterscript.dat", QString("5,яблоко,1\n").toUtf8(), "config/monsterscript.dat:1: error:", "monster.ini", 1);
+        row("a megabyte line", "config/monsterscript.dat", "5," + QByteArray(1 << 20, 'a') + ",1\n", "config/monsterscript.dat:1: error:", "aaa...", 1);
+        row("a negative delay", "config/monsterscript.dat", "10,apple,1\n-5,apple,2\n", "config/monsterscript.dat:2: warning:", "negative", 0);
+        row("CR line ends only", "config/monsterscript.dat", "5,apple,1\r6,apple,2\r", "config/monsterscript.dat:1: error:", "CR", 1);
+    }
+    void eachMistakeIsNamedByFileAndLine()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, finding);
+        QFETCH(QString, word);
+        GameDir dir;
+        for (const char* folder : { "config", "images" }) {
+            const QDir shipped(QString(OLTERIA_SOURCE_DIR "/") + folder);
+            for (const QString& name : shipped.entryList(QDir::Files))
+                QVERIFY(QFile::copy(shipped.filePath(name), QString("../%1/").arg(folder) + name));
+        }
+        put(file, bytes);
+        QString output;
+        QTEST(lint({}, output), "status"); // the default folder is the one above the working one
+        const QStringList lines = output.split('\n');
+        const bool found = std::any_of(lines.begin(), lines.end(), [&](const QString& line) { return line.startsWith(finding) && line.contains(word); });
+        QVERIFY2(found, qPrintable(output.left(2000)));
+    }
+
+    void shippedDataGivesNoFindingAndAMissingFolderCannotBeChecked()
+    {
+        QString output;
+        QCOMPARE(lint({ OLTERIA_SOURCE_DIR }, output), 0);
+        QCOMPARE(output, QString("olteria-lint: 0 errors, 0 warnings\n"));
+        QCOMPARE(lint({ OLTERIA_SOURCE_DIR "/no such folder" }, output), 2);
+    }
+
+    // Read from its header alone: decoded, it would take 1.6 GB and seconds per unit.
+    void aHugeUnitPictureLeavesTheUnitWithoutOne()
+    {
+        GameDir dir;
+        dir.writeIni("pony.ini", "[p]\nMaxHealth=5\n");
+        put("images/p_ico.png", hugePng());
+        QWidget window;
+        GameWorld world(nullptr);
+        PonyCatalogue ponies(&window, &world);
+        const Pony* pony = ponies.createPony("p");
+        QVERIFY(pony);
+        QVERIFY(pony->pixmap(Qt::ReturnByValue).isNull());
+    }
+};
+
+QTEST_MAIN(TestLint)
+#include "tst_lint.moc"

@@ -1,0 +1,32 @@
+#ifndef DATALINTER_H
+#define DATALINTER_H
+
+#include "cataloguerules.h"
+#include "lintreport.h"
+
+#include <QDir>
+
+class CatalogueChecker;
+
+// Checks a whole data folder (config/ and images/) the way the game will read it.
+class DataLinter
+{
+public:
+    explicit DataLinter(const QDir& dataDir);
+
+    void run();
+    const LintReport& report() const { return findings; }
+
+private:
+    // The bytes of the file, or a null array after reporting why the game cannot read it.
+    QByteArray readFile(const QString& relPath, const QString& withoutIt);
+    QStringList checkCatalogue(const CatalogueRules& rules, const QString& withoutIt,
+                               QStringList* names = nullptr);
+    void checkPicture(const QString& relPath, const QString& shownFor);
+    void checkStartMenu(const QStringList& ponyNames);
+
+    const QDir dataDir;
+    LintReport findings;
+};
+
+#endif

@@ -1,0 +1,91 @@
+#include "initext.h"
+
+#include <QTextCodec>
+
+namespace {
+QString fromWindows1251(const QByteArray& bytes)
+{
+    return QTextCodec::codecForName("Windows-1251")->toUnicode(bytes);
+}
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+bool hasNonAscii(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) > 127)
+            return true;
+    }
+    return false;
+}
+}
+
+IniText::IniText(const QByteArray& bytes)
+    : bytes(bytes)
+    , lines(bytes.split('\n'))
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray line = lines.at(i).trimmed();
+        if (line.startsWith('[') && line.endsWith(']'))
+            headerList.append({ fromWindows1251(line.mid(1, line.size() - 2)), i + 1 });
+    }
+}
+
+IniText::Encoding IniText::encoding() const
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.contains('\0'))
+        return Encoding::Utf16;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8WithMark;
+    if (hasNonAscii(bytes) && isValidUtf8(bytes))
+        return Encoding::Utf8;
+    return Encoding::Windows1251;
+}
+
+int IniText::firstNonAsciiLine() const
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        if (hasNonAscii(lines.at(i)))
+            return i + 1;
+    }
+    return 0;
+}
+
+QString IniText::lineText(int line) const
+{
+    if (line < 1 || line > lines.size())
+        return QString();
+    return fromWindows1251(lines.at(line - 1)).trimmed();
+}
+
+int IniText::lineOfGroup(const QString& group) const
+{
+    int found = 0;
+    for (const Header& header : headerList) {
+        if (header.name == group)
+            found = header.line;
+    }
+    return found;
+}
+
+int IniText::lineOfKey(const QString& group, const QString& key) const
+{
+    int found = 0;
+    for (int h = 0; h < headerList.size(); ++h) {
+        if (headerList.at(h).name != group)
+            continue;
+        const int end = h + 1 < headerList.size() ? headerList.at(h + 1).line - 1 : lines.size();
+        for (int i = headerList.at(h).line; i < end; ++i) {
+            const QByteArray line = lines.at(i).trimmed();
+            const int equals = line.indexOf('=');
+            if (equals > 0 && fromWindows1251(line.left(equals).trimmed()) == key)
+                found = i + 1;
+        }
+    }
+    return found > 0 ? found : lineOfGroup(group);
+}

@@ -1,0 +1,46 @@
+// olteria-lint [DIR]: checks the game's data folder DIR (holding config/ and images/) and
+// prints every problem as "file:line: error: ..." or "warning: ...", then a summary.
+// Exit status: 0 without errors, 1 with errors, 2 when DIR cannot be checked at all.
+
+#include "datalinter.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+// The folder the game plays from: its data lies one level above its working directory.
+QString defaultDataFolder()
+{
+    return QDir::cleanPath(QDir::currentPath() + QStringLiteral("/.."));
+}
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Checks a data folder of Olteria Defence."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("Folder with config/ and images/ "
+                                                                       "(default: the one the game would play from)."));
+    parser.process(app);
+    const QStringList args = parser.positionalArguments();
+    QTextStream err(stderr);
+    if (args.size() > 1) {
+        err << "olteria-lint: give at most one folder\n";
+        return 2;
+    }
+    const QDir dataDir(args.isEmpty() ? defaultDataFolder() : args.first());
+    if (!dataDir.exists()) {
+        err << "olteria-lint: " << dataDir.path() << ": no such folder\n";
+        return 2;
+    }
+    DataLinter linter(dataDir);
+    linter.run();
+    QTextStream out(stdout);
+    // Names and codes print alike whatever the terminal's locale.
+    out.setCodec("UTF-8");
+    linter.report().print(out);
+    return linter.report().errorCount() > 0 ? 1 : 0;
+}
