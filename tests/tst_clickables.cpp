@@ -86,14 +86,17 @@ private slots:
     {
         QFETCH(QPoint, target);
         QFETCH(int, updates);
-        QMyLabel unit;
+        QWidget field;
+        QMyLabel& unit = *new QMyLabel(&field);
         unit.setGeometry(0, 0, 10, 10);
+        unit.createHealthBar();
         unit.speed = 100;
         unit.moveTo(target.x(), target.y());
         while (updates-- > 0)
             unit.updatePosition(0.1f);
         QTEST(unit.pos(), "corner");
         QTEST(unit.isMoving(), "moving");
+        QCOMPARE(unit.healthBarLabel()->pos(), unit.pos() + QPoint(0, 9)); // the bar overlaps the unit's last row
     }
 
     // A 40 px unit starting at full health. Script: d = damage 10, D = damage 50, h = heal 50,
