@@ -1,6 +1,4 @@
-#include "datalocation.h"
 #include "dialogmenu.h"
-#include "gamelauncher.h"
 #include "gameworld.h"
 #include "monster.h"
 #include "pony.h"
@@ -8,7 +6,6 @@
 #include "testwindow.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -121,44 +118,6 @@ private slots:
         // Ticks after the end show no second box.
         w.tick(20);
         QTEST(w.ends.join(QLatin1Char('\n')), "end");
-    }
-
-    void missingDataIsReportedInOneBoxButEmptyDataIsPlayed_data()
-    {
-        QTest::addColumn<QString>("broken"); // a data file left out; "config": no data folder at all
-        QTest::addColumn<bool>("folder"); // a folder stands in its place
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("box");
-        QTest::newRow("no folder holds the data: the box names the first file") << "config" << false << 1 << "config/pony.ini";
-        for (const QString& name : DataLocation::dataFiles())
-            QTest::newRow(qPrintable("a missing " + name + " is named")) << name << false << 1 << "config/" + name;
-        QTest::newRow("a folder where the schedule should be is named") << "monsterscript.dat" << true << 1 << "config/monsterscript.dat";
-        QTest::newRow("empty files are data: the empty schedule is won at once")
-            << "" << false << 0 << "Восставшие фрукты уничтожены, Ольтерия спасена.";
-    }
-    void missingDataIsReportedInOneBoxButEmptyDataIsPlayed()
-    {
-        QFETCH(QString, broken);
-        QFETCH(QString, box);
-        GameDir dir;
-        for (const QString& name : DataLocation::dataFiles())
-            if (name != broken)
-                dir.writeIni(name, QString());
-        QFETCH(bool, folder);
-        QVERIFY(broken != "config" || QDir("../config").removeRecursively());
-        QVERIFY(!folder || QDir("../config").mkdir(broken));
-        QString text;
-        ModalAnswerer answerer([&text](QDialog* dialog) {
-            if (auto* menu = dialog->findChild<QPushButton*>("pushButton"))
-                return menu->click();
-            text = static_cast<QMessageBox*>(dialog)->text();
-            dialog->accept();
-            QApplication::closeAllWindows(); // a played game ends with its window
-        });
-        // The executable's folder is the working one: no place but "../" can hold the data.
-        QTEST(GameLauncher::play(QDir::currentPath()), "status");
-        QCOMPARE(answerer.seen().join(' '), broken.isEmpty() ? "DialogMenu QMessageBox" : "QMessageBox");
-        QVERIFY2(text.contains(box) && (broken.isEmpty() || text.contains(QDir::cleanPath(QDir::currentPath() + "/.."))), qPrintable(text));
     }
 };
 

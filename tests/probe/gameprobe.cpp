@@ -1,11 +1,12 @@
-// A Qt generic plugin loaded into the game process by the install test
-// (QT_QPA_GENERIC_PLUGINS=olteriaprobe): it answers the start menu, describes the game window
-// on standard output and quits, so that an installed game can be seen without a screen.
+// A Qt generic plugin that the install test loads into the game (QT_QPA_GENERIC_PLUGINS=
+// olteriaprobe) to see it without a screen: it answers the start menu and every message box,
+// prints them and the game window's columns, buildings and cells, and quits soon after.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGenericPlugin>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPushButton>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -16,11 +17,11 @@ class GameProbe : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "gameprobe.json")
 
 public:
-    // Qt owns and deletes the returned object with the application.
+    // Qt owns the returned object and deletes it with the application.
     QObject* create(const QString&, const QString&) override
     {
         auto* timer = new QTimer;
-        connect(timer, &QTimer::timeout, &GameProbe::look);
+        connect(timer, &QTimer::timeout, [] { look(); });
         timer->start(20);
         return timer;
     }
@@ -28,37 +29,41 @@ public:
 private:
     static void look()
     {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            if (auto* easy = modal->findChild<QPushButton*>(QStringLiteral("pushButton"))) {
-                std::puts("start menu answered");
-                easy->click();
-            }
-            return;
+        static bool seenWindow = false;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            std::printf("box: %s\n", qUtf8Printable(box->text()));
+            box->accept();
+        } else if (auto* easy = modal ? modal->findChild<QAbstractButton*>("pushButton") : nullptr) {
+            std::puts("menu");
+            easy->click();
         }
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QMainWindow*>(top) && top->isVisible()) {
-                describe(top);
-                QApplication::quit();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!seenWindow && qobject_cast<QMainWindow*>(window) && window->isVisible()) {
+                seenWindow = true;
+                describe(window);
+                // Three ticks, long enough for an empty schedule's victory box.
+                QTimer::singleShot(300, qApp, &QApplication::quit);
             }
         }
+        std::fflush(stdout);
     }
 
     static void describe(const QWidget* window)
     {
+        const int middle = window->width() / 2;
         int summons = 0, actions = 0, buildings = 0, cells = 0;
         for (const QWidget* child : window->findChildren<QWidget*>()) {
             const QByteArray kind = child->metaObject()->className();
-            const bool shown = child->isVisibleTo(window);
-            summons += kind == "QMyButton" && shown && child->x() > window->width() / 2;
-            actions += kind == "QMyButton" && shown && child->x() < window->width() / 2;
-            cells += kind == "QClickLabel" && shown;
-            // The building pictures: labels with a picture smaller than the field's background.
-            const auto* label = qobject_cast<const QLabel*>(child);
-            buildings += kind == "QLabel" && !label->pixmap(Qt::ReturnByValue).isNull() && label->width() < window->width();
+            const bool button = kind == "QMyButton" && child->isVisibleTo(window);
+            summons += button && child->x() > middle;
+            actions += button && child->x() < middle;
+            cells += kind == "QClickLabel";
+            // Building pictures are smaller than the field's picture beneath them.
+            buildings += kind == "QLabel" && child->width() < window->width() && !static_cast<const QLabel*>(child)->pixmap(Qt::ReturnByValue).isNull();
         }
-        std::printf("window %s: %d summon buttons, %d action buttons, %d buildings with %d cells\n",
-                    window->windowTitle().toUtf8().constData(), summons, actions, buildings, cells);
-        std::fflush(stdout);
+        std::printf("window %s: %d summons, %d actions, %d buildings, %d cells\n", qUtf8Printable(window->windowTitle()), summons,
+                    actions, buildings, cells);
     }
 };
 
