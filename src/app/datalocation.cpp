@@ -54,17 +54,16 @@ DataLocation::DataLocation(const QStringList& candidates)
 {
     QStringList searched;
     for (const QString& candidate : candidates) {
-        searched << QDir::toNativeSeparators(QDir::cleanPath(QDir(candidate).absolutePath()));
+        searched << QDir::cleanPath(QDir(candidate).absolutePath());
         if (QFileInfo(QDir(candidate).filePath(QStringLiteral("config"))).isDir()) {
             chosen = searched.last();
             break;
         }
     }
-    QString reason = chosen.isEmpty() ? QStringLiteral("нет файла config/%1").arg(dataFiles().first()) : QString();
-    for (const QString& name : dataFiles()) {
-        if (reason.isEmpty())
-            reason = fileProblem(QDir(chosen).filePath(QStringLiteral("config/") + name));
-    }
+    const QStringList files = dataFiles();
+    QString reason = chosen.isEmpty() ? QStringLiteral("нет файла config/%1").arg(files.first()) : QString();
+    for (int n = 0; reason.isEmpty() && n < files.size(); ++n)
+        reason = fileProblem(QDir(chosen).filePath(QStringLiteral("config/") + files.at(n)));
     if (!reason.isEmpty())
         problemText = QStringLiteral("Игре не хватает данных: %1.\nОна искала свои данные (папки config и images) в папках:\n%2")
                           .arg(reason, folderList(searched));

@@ -4,8 +4,8 @@
 
 int main(int argc, char* argv[])
 {
-    // Narrow string literals are UTF-8 throughout; Qt 5 reads them so without being told.
     GameLauncher::prepareApplication();
+    // Narrow string literals are UTF-8 throughout; Qt 5 reads them so without being told.
     QApplication application(argc, argv);
     return GameLauncher::play(QApplication::applicationDirPath());
 }
