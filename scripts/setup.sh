@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# Shared by ./check and ./play (sourced, not run): installs what the build
+# Shared by ./check, ./play and ./package (sourced, not run): installs what the build
 # needs and configures/builds a build folder. Expects to be sourced from the
 # repository root.
 
@@ -15,10 +15,22 @@ OLTERIA_PACKAGES=(
   fonts-dejavu-core  # a font for the offscreen platform in tests
   fonts-liberation2  # the game's font: Arial's metrics, which its layout is made for
 )
+# What the tests need beyond the build: the install test validates the menu entry and metadata.
+OLTERIA_TEST_PACKAGES=(
+  desktop-file-utils # desktop-file-validate
+  appstream          # appstreamcli
+)
+# What ./package needs beyond the build.
+OLTERIA_PACKAGE_PACKAGES=(
+  dpkg-dev # dpkg-shlibdeps, which CPack runs to compute the package's dependencies
+  file     # which CPack runs to find the binaries to strip and scan
+  lintian
+)
 
+# olteria_install_deps [EXTRA_PACKAGE...]: installs the build packages and the extra ones.
 olteria_install_deps() {
   local missing=() pkg
-  for pkg in "${OLTERIA_PACKAGES[@]}"; do
+  for pkg in "${OLTERIA_PACKAGES[@]}" "$@"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$pkg")
     fi

@@ -1,14 +1,12 @@
-#include "actioncatalogue.h"
 #include "gameworld.h"
 #include "monstercatalogue.h"
 #include "ponycatalogue.h"
 #include "wavescript.h"
 
-#include <QPixmap>
 #include <QSet>
 #include <QtTest>
 
-// The data and pictures this repository ships, read as the game reads them.
+// The data this repository ships, read as the game reads it (olteria-lint checks its pictures).
 class TestShippedData : public QObject
 {
     Q_OBJECT
@@ -17,24 +15,6 @@ private slots:
     {
         // From any folder one level below the repository, "../config" is the shipped data.
         QVERIFY(QDir::setCurrent(QStringLiteral(OLTERIA_SOURCE_DIR "/tests")));
-    }
-
-    void everyPictureTheGameAsksForExists()
-    {
-        GameWorld world(nullptr);
-        const PonyCatalogue ponies(nullptr, &world);
-        const MonsterCatalogue monsters(nullptr, &world, false);
-        const ActionCatalogue actions(&world);
-        QStringList pictures = { "building_farmfood.png", "building_farmstone.png", "building_hospital.png" };
-        for (const QString& code : ponies.codes())
-            pictures << code + "_ico.png";
-        for (const QString& code : monsters.codes())
-            pictures << "monster_" + code + ".png";
-        for (const QString& code : actions.codes())
-            pictures << "action_" + code + ".png";
-        QCOMPARE(pictures.size(), 3 + 6 + 6 + 4);
-        for (const QString& picture : qAsConst(pictures))
-            QVERIFY2(!QPixmap("../images/" + picture).isNull(), qPrintable(picture));
     }
 
     void scheduleSendsKnownFruitsThroughAllEightPoints()

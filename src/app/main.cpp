@@ -1,14 +1,11 @@
-#include "gamefont.h"
-#include "mainwindow.h"
+#include "gamelauncher.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    GameLauncher::prepareApplication();
     // Narrow string literals are UTF-8 throughout; Qt 5 reads them so without being told.
     QApplication application(argc, argv);
-    useGameFont();
-    MainWindow window;
-    window.show();
-    return application.exec();
+    return GameLauncher::play(QApplication::applicationDirPath());
 }

@@ -3,18 +3,12 @@
 // Exit status: 0 without errors, 1 with errors, 2 when DIR cannot be checked at all.
 
 #include "datalinter.h"
+#include "datalocation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
-
-namespace {
-// The folder the game plays from: its data lies one level above its working directory.
-QString defaultDataFolder()
-{
-    return QDir::cleanPath(QDir::currentPath() + QStringLiteral("/.."));
-}
-}
 
 int main(int argc, char** argv)
 {
@@ -31,7 +25,13 @@ int main(int argc, char** argv)
         err << "olteria-lint: give at most one folder\n";
         return 2;
     }
-    const QDir dataDir(args.isEmpty() ? defaultDataFolder() : args.first());
+    // Without a folder, the one the game would play from, found the way the game finds it.
+    const DataLocation location(DataLocation::searchOrder(QDir::currentPath(), QCoreApplication::applicationDirPath()));
+    if (args.isEmpty() && location.root().isEmpty()) {
+        err << "olteria-lint: " << location.problem() << "\n";
+        return 2;
+    }
+    const QDir dataDir(args.isEmpty() ? location.root() : args.first());
     if (!dataDir.exists()) {
         err << "olteria-lint: " << dataDir.path() << ": no such folder\n";
         return 2;

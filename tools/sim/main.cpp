@@ -4,9 +4,10 @@
 //               [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png]
 //
 // DIR holds config/ and images/ (default: the folder above the executable's, i.e. the build
-// tree). Prints one line per game; exits 0 when won, 1 when lost, 2 at the time limit and
-// 3 for bad arguments.
+// tree). Prints one line per game; exits 0 when won, 1 when lost, 2 at the time limit,
+// 3 for bad arguments and 4 when a data file is missing or unreadable.
 #include "chartwriter.h"
+#include "datalocation.h"
 #include "gamefont.h"
 #include "gameworld.h"
 #include "simplayer.h"
@@ -25,6 +26,7 @@
 
 namespace {
 constexpr int kBadArguments = 3;
+constexpr int kMissingData = 4;
 
 // The start menu is modal: press its mode button as soon as it is up.
 void answerStartMenu(const QString& button)
@@ -82,6 +84,11 @@ int main(int argc, char* argv[])
     const QDir data(QDir(parser.isSet("data") ? parser.value("data") : app.applicationDirPath() + "/..").absolutePath());
     const QString chartFile = parser.isSet("chart") ? QFileInfo(parser.value("chart")).absoluteFilePath() : QString();
     const QString shotFile = files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+    const DataLocation location({ data.absolutePath() });
+    if (!location.isUsable()) {
+        err << location.problem() << "\n";
+        return kMissingData;
+    }
     QTemporaryDir scratch;
     if (!enterScratchFolder(scratch, data)) {
         err << "olteria-sim: no game data in " << data.absolutePath() << "\n";

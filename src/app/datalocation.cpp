@@ -1,0 +1,78 @@
+#include "datalocation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+// Where an installed game keeps its data, seen from the folder of its executable; CMake
+// derives it from the install layout, so that a staged install (DESTDIR) finds its own data.
+const QString kInstalledDataFromExecutable = QStringLiteral(OLTERIA_INSTALLED_DATA_FROM_BINDIR);
+
+// Why the file cannot be read, or an empty text when it can.
+QString fileProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("нет файла %1").arg(path);
+    if (!info.isFile())
+        return QStringLiteral("%1 — не обычный файл").arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("файл %1 не читается").arg(path);
+    return QString();
+}
+
+// The folder as the system resolves it (so "/.." is "/"), or as written when it does not exist.
+QString resolved(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
+QString folderList(const QStringList& folders)
+{
+    return QStringLiteral("  ") + folders.join(QStringLiteral("\n  "));
+}
+}
+
+QStringList DataLocation::searchOrder(const QString& workingDirectory, const QString& executableDirectory)
+{
+    QStringList order = { resolved(workingDirectory + QStringLiteral("/..")), resolved(executableDirectory + QStringLiteral("/..")),
+                          resolved(executableDirectory + QLatin1Char('/') + kInstalledDataFromExecutable) };
+    order.removeDuplicates();
+    return order;
+}
+
+QStringList DataLocation::dataFiles()
+{
+    return { QStringLiteral("pony.ini"), QStringLiteral("monster.ini"), QStringLiteral("action.ini"),
+             QStringLiteral("monsterscript.dat") };
+}
+
+DataLocation::DataLocation(const QStringList& candidates)
+{
+    QStringList searched;
+    for (const QString& candidate : candidates) {
+        searched << QDir::cleanPath(QDir(candidate).absolutePath());
+        if (QFileInfo(QDir(candidate).filePath(QStringLiteral("config"))).isDir()) {
+            chosen = searched.last();
+            break;
+        }
+    }
+    const QStringList files = dataFiles();
+    QString reason = chosen.isEmpty() ? QStringLiteral("нет файла config/%1").arg(files.first()) : QString();
+    for (int n = 0; reason.isEmpty() && n < files.size(); ++n)
+        reason = fileProblem(QDir(chosen).filePath(QStringLiteral("config/") + files.at(n)));
+    if (!reason.isEmpty())
+        problemText = QStringLiteral("Игре не хватает данных: %1.\nОна искала свои данные (папки config и images) в папках:\n%2")
+                          .arg(reason, folderList(searched));
+}
+
+bool DataLocation::enter() const
+{
+    const QString configFolder = QDir(chosen).filePath(QStringLiteral("config"));
+    if (QFileInfo(QStringLiteral("../config")).canonicalFilePath() == QFileInfo(configFolder).canonicalFilePath())
+        return true;
+    return QDir::setCurrent(configFolder);
+}

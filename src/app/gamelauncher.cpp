@@ -1,0 +1,42 @@
+#include "gamelauncher.h"
+
+#include "datalocation.h"
+#include "gamefont.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include <cstdio>
+
+void GameLauncher::prepareApplication()
+{
+    // The game draws no OpenGL; on X11 the GL integration alone loads a graphics library of
+    // about 44 MB and doubles the start-up time. A player who sets it keeps their choice.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // On a scaled desktop the 1024 x 768 field is drawn at the desktop's scale, not tiny.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+}
+
+int GameLauncher::play(const QString& executableDirectory)
+{
+    const DataLocation data(DataLocation::searchOrder(QDir::currentPath(), executableDirectory));
+    if (!data.isUsable())
+        return reportMissingData(data.problem());
+    if (!data.enter())
+        return reportMissingData(QStringLiteral("Игра не может перейти в папку %1.").arg(data.root()));
+    useGameFont();
+    MainWindow window;
+    window.show();
+    return QApplication::exec();
+}
+
+int GameLauncher::reportMissingData(const QString& message)
+{
+    // UTF-8 whatever the locale, so that the Cyrillic text and the paths read in any terminal.
+    std::fputs(message.toUtf8().append('\n').constData(), stderr);
+    QMessageBox::critical(nullptr, QStringLiteral("Оборона Ольтерии"), message);
+    return kMissingDataStatus;
+}

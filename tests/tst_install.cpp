@@ -1,0 +1,54 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The game as ctest's install_staged fixture installs it, started the way a menu entry starts
+// it: from a working directory that has nothing to do with the game.
+class TestInstall : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stagedGamePlaysFromAnyFolderOrNamesTheMissingFile_data()
+    {
+        QTest::addColumn<QString>("config"); // what ../config holds ("name/" is a folder); "-": no ../config
+        QTest::addColumn<bool>("installed"); // the staged game, or a copy of it with no data anywhere
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<int>("status");
+        const QString files = "pony.ini monster.ini action.ini monsterscript.dat";
+        QTest::newRow("the installed data is played from an unrelated folder") << "-" << true << "menu\nwindow Оборона Ольтерии: 6 summons, 4 actions, 3 buildings, 6 cells\n" << 0;
+        QTest::newRow("with no data anywhere the first file is named") << "-" << false << "config/pony.ini" << 1;
+        for (const QString& file : files.split(' '))
+            QTest::newRow(qPrintable("a missing " + file + " is named")) << QString(files).remove(file).simplified() << true << "config/" + file << 1;
+        QTest::newRow("a folder in place of the schedule is named") << files + "/" << true << "monsterscript.dat — не обычный файл" << 1;
+        QTest::newRow("empty files are data and the empty schedule is won at once") << files << true << "cells\nbox: Восставшие фрукты уничтожены" << 0;
+    }
+    void stagedGamePlaysFromAnyFolderOrNamesTheMissingFile()
+    {
+        QFETCH(QString, config);
+        QFETCH(bool, installed);
+        QTemporaryDir elsewhere;
+        const QDir folder(elsewhere.path());
+        QVERIFY(folder.mkpath("run") && folder.mkpath("bin") && (config == "-" || folder.mkpath("config")));
+        for (const QString& file : (config == "-" ? QStringList() : config.split(' ')))
+            QVERIFY(file.endsWith('/') ? folder.mkpath("config/" + file) : QFile(folder.filePath("config/" + file)).open(QIODevice::WriteOnly));
+        const QString game = installed ? QStringLiteral(OLTERIA_STAGED_GAME) : folder.filePath("bin/olteria");
+        QVERIFY(installed || QFile::copy(OLTERIA_STAGED_GAME, game));
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_PLUGIN_PATH", OLTERIA_PROBE_DIR);
+        env.insert("QT_QPA_GENERIC_PLUGINS", "olteriaprobe");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(folder.filePath("run"));
+        process.start(game, QStringList());
+        QVERIFY2(process.waitForFinished(60000), "the game did not quit");
+        const QString out = QString::fromUtf8(process.readAllStandardOutput()), err = QString::fromUtf8(process.readAllStandardError());
+        QFETCH(QString, says);
+        QVERIFY2(out.contains(says), qPrintable(out));
+        QTEST(process.exitCode(), "status");
+        // A refusal is one box and no game, and its message is also on standard error.
+        QVERIFY2(process.exitCode() == 0 || (out.count("box: ") == 1 && !out.contains("menu") && err.contains(out.mid(5).trimmed())), qPrintable(err));
+    }
+};
+
+QTEST_MAIN(TestInstall)
+#include "tst_install.moc"
