@@ -113,7 +113,6 @@ private slots:
         QTest::newRow("the bar turns green on the second update after a hit") << 100 << "duu" << 36 << greenBarStyle() << 2;
         QTest::newRow("two hits between updates restyle the bar once") << 100 << "dd" << 40 << redBarStyle() << 1;
         QTest::newRow("a maximum of 0 gives an empty bar") << 0 << "hu" << 0 << greenBarStyle() << 0;
-        QTest::newRow("a negative maximum gives an empty bar") << -10 << "hu" << 0 << greenBarStyle() << 0;
     }
     void healthBarFollowsHealthAndHits()
     {

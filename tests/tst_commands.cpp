@@ -85,6 +85,7 @@ private slots:
         QTest::newRow("cure 50 lifts 20 of 30 only to 30") << cure << 1 << 20.f << "240 100 50 30 100 100 100";
         QTest::newRow("a cure of 2000000000 % just fills the pony") << "[cure]\nNeedMagic=10\nValue=2000000000\n" << 1 << 10.f << "240 100 50 30 100 100 100";
         QTest::newRow("repair 10 raises every building by 50") << "[repair]\nNeedMagic=10\nValue=10\n" << 1 << 10.f << "240 100 50 10 150 150 150";
+        QTest::newRow("an action of no known effect costs nothing and does nothing") << "[dance]\nNeedMagic=10\nValue=50\n" << 1 << 10.f << "250 100 50 10 100 100 100";
         QTest::newRow("repair stops at the maximum") << "[repair]\nNeedMagic=10\nValue=90\n" << 1 << 10.f << "240 100 50 10 500 500 500";
     }
     void actionsPayAndTakeEffect()
