@@ -88,22 +88,6 @@ private slots:
         QCOMPARE(easy.monsters.infoText("pear"), "Максимальное здоровье: 60\nСкорость: 20\nАтака: 4\n\nТвёрдая груша.");
         QCOMPARE(easy.actions.infoText("incfood"), "Расход магии на использование: 40\n\nДаёт еду.");
     }
-
-    // The cooldown is seen through the action buttons of the window.
-    void actionsAndSummonsNeedWholeMagic()
-    {
-        GameDir dir;
-        writeAll(dir, "[incfood]\nNeedMagic=50\nValue=20\n[dance]\nNeedMagic=10\nValue=50\n");
-        Catalogues c;
-        c.world.magic = 49.99f;
-        QVERIFY(!c.ponies.canSummon("incfood") && !c.actions.canUse("incfood"));
-        c.world.magic = 50.0f;
-        QVERIFY(c.ponies.canSummon("incfood") && c.actions.canUse("incfood"));
-        // A code with no known effect is never usable and costs nothing.
-        QVERIFY(!c.actions.canUse("dance"));
-        c.actions.apply("dance");
-        QCOMPARE(c.world.magic, 50.0f);
-    }
 };
 
 QTEST_MAIN(TestCatalogues)

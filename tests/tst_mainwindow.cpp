@@ -5,8 +5,10 @@
 #include "qmybutton.h"
 #include "testwindow.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -35,7 +37,7 @@ private slots:
         QTEST(menu.easyMode, "easyMode");
     }
 
-    void windowComesAfterTheStartMenuWithItsFrameAndTruncatedResources()
+    void windowComesAfterTheStartMenuCentredWithItsFrame()
     {
         TestWindow w(TestWindow::smallGame());
         // The menu ran modally inside the constructor, and the constructor does not show the window.
@@ -43,16 +45,13 @@ private slots:
         QVERIFY(!w.isVisible());
         QCOMPARE(w.windowTitle(), QStringLiteral("Оборона Ольтерии"));
         QCOMPARE(w.size(), QSize(1024, 768));
+        QCOMPARE(w.frameGeometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
         const QList<QRect> frame = { w.magicLabel->geometry(), w.foodLabel->geometry(), w.stoneLabel->geometry(), w.infoLabel->geometry() };
         QCOMPARE(frame, QList<QRect>({ QRect(300, 20, 200, 20), QRect(500, 20, 200, 20), QRect(650, 20, 200, 20), QRect(20, 730, 984, 33) }));
         QVERIFY(w.magicLabel->text().isEmpty() && w.foodLabel->text().isEmpty() && w.stoneLabel->text().isEmpty());
         w.tick();
         QCOMPARE(QStringList({ w.magicLabel->text(), w.foodLabel->text(), w.stoneLabel->text() }),
                  QStringList({ "Магия: 250", "Еда: 100", "Камень: 50" }));
-        w.world->spendMagic(300);
-        QCOMPARE(w.world->magic, 0.0f);
-        w.world->magic = 0.99f;
-        QCOMPARE(w.world->getMagic(), 0);
     }
 
     void buttonsFollowMagicCooldownAndSummons_data()
@@ -92,6 +91,18 @@ private slots:
         QCOMPARE(w.world->gameTime, 0.0f);
         w.tick(ticks);
         QTEST(QString(button->isHidden() ? "hidden" : button->isEnabled() ? "enabled" : "disabled"), "state");
+    }
+
+    // Nothing is scheduled, so the first tick wins; it still writes the labels and the status line.
+    void theTickThatEndsTheGameStillShowsItsState()
+    {
+        TestWindow w(TestWindow::smallGame(QString()));
+        w.world->selectPony(w.summon(QStringLiteral("plain")));
+        w.world->magic = 99.9f;
+        w.tick();
+        QCOMPARE(w.ends.size(), 1);
+        QCOMPARE(w.magicLabel->text(), QStringLiteral("Магия: 100"));
+        QCOMPARE(w.infoLabel->isHidden() ? QString() : w.infoLabel->text(), QStringLiteral("Простушка: здоровье 100/100"));
     }
 
     void wholeGameEndsWithOneBox_data()

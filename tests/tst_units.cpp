@@ -106,6 +106,23 @@ private slots:
         QTEST(QString::asprintf("food %.2f stone %.2f building %.2f pony %.2f", w.world->food, w.world->stone, building->health, pony->health), "after");
     }
 
+    // The farm's picture is 101 x 81: a fruit within half its diagonal (64.7 px) hits it and stops.
+    void aFruitHitsABuildingWithinHalfItsDiagonal_data()
+    {
+        QTest::addColumn<int>("distance");
+        QTest::addColumn<bool>("hit");
+        QTest::newRow("a fruit 64 px from the farm's centre hits it") << 64 << true;
+        QTest::newRow("a fruit 65 px from the farm's centre is out of reach") << 65 << false;
+    }
+    void aFruitHitsABuildingWithinHalfItsDiagonal()
+    {
+        QFETCH(int, distance);
+        TestWindow w(writeGame);
+        const QMyLabel* fruit = w.place("apple", 300 + distance, 300);
+        w.tick();
+        QTEST(!fruit->isMoving(), "hit");
+    }
+
     // Buildings work before monsters hit, so a hit lands after the building's part of its step.
     void buildingBarIsRedInTheHitStepAndTheNext()
     {
@@ -119,6 +136,7 @@ private slots:
             looks << farm->healthBarLabel()->styleSheet();
         }
         QCOMPARE(looks, QStringList({ redBarStyle(), greenBarStyle(), redBarStyle(), redBarStyle(), greenBarStyle() }));
+        QCOMPARE(farm->healthBarLabel()->width(), 50); // 250 of 500 on a 101 px picture
     }
 
     // Which pony is selected is seen through the window's clicks and status line.

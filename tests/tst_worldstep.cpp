@@ -38,6 +38,7 @@ private slots:
         QTest::newRow("a pony at 90 with 0.25 food heals to 90.2 leaving 0.05") << "plain 150 600 90" << 0.25f << 1 << "90.2 | 0.05 | 250 | 500" << "";
         QTest::newRow("a pony at 90 with exactly 0.2 food does not heal") << "plain 150 600 90" << 0.2f << 1 << "90 | 0.2 | 250 | 500" << "";
         QTest::newRow("with the fastheal pony healing is 0.3 for 0.2 food") << "plain 150 600 90; fastheal 150 200" << 10.f << 1 << "90.3 100 | 9.8 | 250 | 500" << "";
+        QTest::newRow("a pony whose bonus, not code, is fastheal heals no faster") << "plain 150 600 90; healer 150 200" << 10.f << 1 << "90.2 100 | 9.8 | 250 | 500" << "";
         QTest::newRow("ten steps from 250 magic read 251") << "plain 150 600" << 10.f << 10 << "100 | 10 | 251 | 500" << "";
         QTest::newRow("the eleventh step passes 252") << "plain 150 600" << 10.f << 11 << "100 | 10 | 252 | 500" << "";
         QTest::newRow("with the fastmagic pony seven steps reach 252") << "fastmagic 150 600" << 10.f << 7 << "100 | 10 | 252 | 500" << "";
@@ -72,6 +73,30 @@ private slots:
         QCOMPARE(w.world->defeatText(), defeat);
         if (!defeat.isEmpty())
             QCOMPARE(w.world->gameTime, 0.0f);
+    }
+
+    // Ponies move before the buildings work: a pony arriving in a cell works in that very step.
+    void aPonyWorksInTheStepSheArrives()
+    {
+        TestWindow w(TestWindow::smallGame());
+        QMyLabel* pony = w.place(QStringLiteral("plain"), 275, 325);
+        pony->moveTo(275, 315); // the farm's first cell, one step of 10 px away
+        w.world->food = 0;
+        w.tick();
+        QCOMPARE(w.world->food, 0.5f);
+    }
+
+    // A fruit stands while it fights; once nothing is in reach it picks a building and walks again.
+    void aFruitWalksOnOnceItsPonyHasGone()
+    {
+        TestWindow w(TestWindow::smallGame());
+        QMyLabel* pony = w.place(QStringLiteral("plain"), 150, 600);
+        const QPointer<QMyLabel> apple = w.place(QStringLiteral("apple"), 150, 640);
+        w.tick(2);
+        QVERIFY(!apple->isMoving());
+        pony->move(800, 100);
+        w.tick(2);
+        QVERIFY(apple && apple->isMoving());
     }
 
     void scheduleReleasesOneMonsterPerStepThenWins_data()

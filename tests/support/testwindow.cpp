@@ -39,7 +39,8 @@ TestWindow::Writer TestWindow::smallGame(const QString& schedule, const QString&
             "[small]\nName=Крошка\nMaxHealth=30\nSpeed=100\nAttack=10\n"
             "[strong]\nMaxHealth=1000\nNeedMagic=100\nSpeed=200\nAttack=500\n"
             "[fastheal]\nMaxHealth=100\nSpeed=100\nAttack=10\n"
-            "[fastmagic]\nMaxHealth=100\nSpeed=100\nAttack=10\n"));
+            "[fastmagic]\nMaxHealth=100\nSpeed=100\nAttack=10\n"
+            "[healer]\nMaxHealth=100\nSpeed=100\nAttack=10\nBonus=fastheal\n"));
         dir.writeIni(QStringLiteral("monster.ini"), QStringLiteral(
             "[apple]\nName=Яблочко\nMaxHealth=100\nSpeed=30\nAttack=10\n"
             "[weak]\nName=Кислица\nMaxHealth=10\nSpeed=30\nAttack=0\n"
