@@ -21,7 +21,7 @@ namespace {
 // neither a building nor a pony, so that they keep walking for as long as the benchmark runs.
 constexpr int kLeftEnd = 60;
 constexpr int kRightEnd = 960;
-constexpr int kWalkedFrames = 20;
+constexpr int kWalkedFrames = 5;
 constexpr qint64 kMinimumNanoseconds = 1000000000;
 const QStringList kFruitKinds = { "apple", "cherry", "pear", "lemon", "pineapple", "watermelon" };
 // Summoned before any fruit is on the field, so that the summoning strike hurts none.
