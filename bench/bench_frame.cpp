@@ -14,6 +14,7 @@
 #include <valgrind/callgrind.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -150,14 +151,18 @@ private:
     {
         QElapsedTimer clock;
         {
-            std::unique_ptr<Unmeasured> unmeasured(!repaint ? nullptr : new Unmeasured);
+            std::optional<Unmeasured> unmeasured;
+            if (repaint)
+                unmeasured.emplace();
             clock.start();
             w.tick();
             if (!repaint && nanoseconds)
                 *nanoseconds = clock.nsecsElapsed();
         }
         {
-            std::unique_ptr<Unmeasured> unmeasured(repaint ? nullptr : new Unmeasured);
+            std::optional<Unmeasured> unmeasured;
+            if (!repaint)
+                unmeasured.emplace();
             clock.start();
             QCoreApplication::sendPostedEvents();
             if (repaint && nanoseconds)
