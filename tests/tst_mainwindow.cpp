@@ -130,6 +130,19 @@ private slots:
         w.tick(20);
         QTEST(w.ends.join(QLatin1Char('\n')), "end");
     }
+
+    // A tick with many walking fruits is repainted as one window: the screen must not lag behind.
+    void screenShowsEveryFruitWhereItWalked()
+    {
+        TestWindow w(TestWindow::smallGame());
+        for (int i = 0; i < 40; ++i)
+            w.addMonster(QStringLiteral("weak"), 60 + 20 * i, 60)->moveTo(60 + 20 * i, 700);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.tick();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(w.screen()->grabWindow(w.winId()).toImage(), w.grab().toImage());
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -70,6 +70,8 @@ private:
     QLabel* createResourceLabel(int x);
     void createInfoLabel();
     void startGameTimer();
+    bool manyUnitsWalk() const;
+    void holdFieldUpdates(bool hold);
     void refreshLabels();
     void refreshSummonButtons();
     void refreshActionButtons();

@@ -74,6 +74,7 @@ Monster* MonsterCatalogue::createMonster(const QString& code, int x, int y)
     monster->maxHealth = record.maxHealth;
     monster->health = static_cast<float>(record.maxHealth);
     monster->speed = record.speed;
+    monster->attack = record.attack;
     QObject::connect(monster, SIGNAL(clicked(QMyLabel*,bool)), window, SLOT(monster_clicked(QMyLabel*,bool)));
     return monster;
 }

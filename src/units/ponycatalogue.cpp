@@ -85,6 +85,7 @@ Pony* PonyCatalogue::createPony(const QString& code)
     pony->maxHealth = record.maxHealth;
     pony->health = static_cast<float>(record.maxHealth);
     pony->speed = record.speed;
+    pony->attack = record.attack;
     pony->bonus = record.bonus;
     return pony;
 }

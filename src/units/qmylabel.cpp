@@ -7,6 +7,10 @@
 
 #include <cmath>
 
+namespace {
+constexpr int kBarHeight = 5;
+}
+
 QMyLabel::QMyLabel(QWidget* parent)
     : QLabel(parent)
 {
@@ -73,21 +77,35 @@ void QMyLabel::updatePosition(float dt)
     // A bar stays red for one update after the last damage, then turns green.
     if (hurt)
         hurt = false;
-    else if (healthBar)
-        setStyleIfChanged(healthBar, greenBarStyle());
+    else
+        paintBarRed(false);
 }
 
 void QMyLabel::resizeHealthBar()
 {
-    if (healthBar)
-        healthBar->setGeometry(healthBar->x(), healthBar->y(), barWidth(health, maxHealth, width()), 5);
+    // Every geometry change costs Qt a repaint of both rectangles, so an unchanged bar is left alone.
+    if (!healthBar)
+        return;
+    const int newWidth = barWidth(health, maxHealth, width());
+    if (healthBar->width() != newWidth || healthBar->height() != kBarHeight)
+        healthBar->resize(newWidth, kBarHeight);
+}
+
+void QMyLabel::paintBarRed(bool red)
+{
+    // The colour is remembered, so that a tick never compares style sheets as text.
+    if (!healthBar || barRed == red)
+        return;
+    barRed = red;
+    healthBar->setStyleSheet(red ? redBarStyle() : greenBarStyle());
 }
 
 void QMyLabel::createHealthBar()
 {
     healthBar = new QLabel(parentWidget());
-    healthBar->setGeometry(x(), y() + height() - 1, width(), 5);
+    healthBar->setGeometry(x(), y() + height() - 1, width(), kBarHeight);
     healthBar->setStyleSheet(greenBarStyle());
+    barRed = false;
     healthBar->show();
 }
 
@@ -105,8 +123,7 @@ void QMyLabel::damage(float amount)
         health = 0;
     if (!hurt) {
         hurt = true;
-        if (healthBar)
-            setStyleIfChanged(healthBar, redBarStyle());
+        paintBarRed(true);
     }
 }
 

@@ -30,6 +30,8 @@ public:
     QLabel* healthBarLabel() const { return healthBar; }
 
     int speed = 0;
+    // Damage per second of fighting, from the unit's kind.
+    int attack = 0;
     float health = 0;
     int maxHealth = 0;
 
@@ -41,6 +43,7 @@ public Q_SLOTS:
 
 private:
     void resizeHealthBar();
+    void paintBarRed(bool red);
 
     int targetX = 0;
     int targetY = 0;
@@ -51,6 +54,7 @@ private:
     float velocityY = 0;
     QLabel* healthBar = nullptr;
     bool hurt = false;
+    bool barRed = false;
 };
 
 #endif

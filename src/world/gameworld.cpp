@@ -161,6 +161,16 @@ Pony* GameWorld::selectedPony() const
     return nullptr;
 }
 
+int GameWorld::walkingUnits() const
+{
+    int walking = 0;
+    for (const Pony* pony : qAsConst(*ponyList))
+        walking += pony->isMoving();
+    for (const Monster* monster : qAsConst(*monsterList))
+        walking += monster->isMoving();
+    return walking;
+}
+
 bool GameWorld::isOver() const
 {
     return state != kRunning;
@@ -241,7 +251,7 @@ bool GameWorld::fightMonsters(float dt)
     if (!monsterCatalogue || !ponyCatalogue)
         return true;
     for (Monster* monster : qAsConst(*monsterList)) {
-        const float hit = dt * monsterCatalogue->info(monster->code).attack;
+        const float hit = dt * monster->attack;
         for (Pony* pony : qAsConst(*ponyList)) {
             if (!reachesPony(monster, pony))
                 continue;
@@ -252,7 +262,7 @@ bool GameWorld::fightMonsters(float dt)
                 lose(QStringLiteral("Пони '") + pony->name + QStringLiteral("'' была сильно побита."));
                 return false;
             }
-            monster->damage(dt * ponyCatalogue->info(pony->code).attack);
+            monster->damage(dt * pony->attack);
         }
         for (Building* building : qAsConst(*buildingList)) {
             if (!reachesBuilding(monster, building))

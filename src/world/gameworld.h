@@ -45,6 +45,9 @@ public:
     void selectPony(Pony* pony);
     Pony* selectedPony() const;
 
+    // Ponies and monsters that move in the next step, and all of them.
+    int walkingUnits() const;
+    int units() const { return ponyList->size() + monsterList->size(); }
     bool isOver() const;
     bool isLost() const;
     QString defeatText() const { return message; }
