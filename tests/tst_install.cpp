@@ -14,13 +14,14 @@ private slots:
         QTest::addColumn<bool>("installed"); // the staged game, or a copy of it with no data anywhere
         QTest::addColumn<QString>("says");
         QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("playersGl"); // the player's own QT_XCB_GL_INTEGRATION, if any
         const QString files = "pony.ini monster.ini action.ini monsterscript.dat";
-        QTest::newRow("the installed data is played from an unrelated folder") << "-" << true << "menu\nwindow Оборона Ольтерии: 6 summons, 4 actions, 3 buildings, 6 cells\n" << 0;
-        QTest::newRow("with no data anywhere the first file is named") << "-" << false << "config/pony.ini" << 1;
+        QTest::newRow("the installed data is played from an unrelated folder") << "-" << true << "menu\nwindow Оборона Ольтерии: 6 summons, 4 actions, 3 buildings, 6 cells\nGL integration none, high-DPI scaling on\n" << 0 << QByteArray();
+        QTest::newRow("with no data anywhere the first file is named") << "-" << false << "config/pony.ini" << 1 << QByteArray();
         for (const QString& file : files.split(' '))
-            QTest::newRow(qPrintable("a missing " + file + " is named")) << QString(files).remove(file).simplified() << true << "config/" + file << 1;
-        QTest::newRow("a folder in place of the schedule is named") << files + "/" << true << "monsterscript.dat — не обычный файл" << 1;
-        QTest::newRow("empty files are data and the empty schedule is won at once") << files << true << "cells\nbox: Восставшие фрукты уничтожены" << 0;
+            QTest::newRow(qPrintable("a missing " + file + " is named")) << QString(files).remove(file).simplified() << true << "config/" + file << 1 << QByteArray();
+        QTest::newRow("a folder in place of the schedule is named") << files + "/" << true << "monsterscript.dat — не обычный файл" << 1 << QByteArray();
+        QTest::newRow("empty files are data and the empty schedule is won at once, the player's GL choice kept") << files << true << "cells\nGL integration xcb_egl, high-DPI scaling on\nbox: Восставшие фрукты уничтожены" << 0 << QByteArray("xcb_egl");
     }
     void stagedGamePlaysFromAnyFolderOrNamesTheMissingFile()
     {
@@ -37,6 +38,10 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_PLUGIN_PATH", OLTERIA_PROBE_DIR);
         env.insert("QT_QPA_GENERIC_PLUGINS", "olteriaprobe");
+        QFETCH(QByteArray, playersGl);
+        env.remove("QT_XCB_GL_INTEGRATION");
+        if (!playersGl.isEmpty())
+            env.insert("QT_XCB_GL_INTEGRATION", playersGl);
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(folder.filePath("run"));
         process.start(game, QStringList());

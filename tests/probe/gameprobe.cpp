@@ -64,6 +64,8 @@ private:
         }
         std::printf("window %s: %d summons, %d actions, %d buildings, %d cells\n", qUtf8Printable(window->windowTitle()), summons,
                     actions, buildings, cells);
+        std::printf("GL integration %s, high-DPI scaling %s\n", qgetenv("QT_XCB_GL_INTEGRATION").constData(),
+                    QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling) ? "on" : "off");
     }
 };
 
