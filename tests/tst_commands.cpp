@@ -66,6 +66,10 @@ private slots:
         w.tick(80);
         QTEST(w.infoLabel->isHidden() ? QString() : w.infoLabel->text().section(QLatin1Char(':'), 0, 0), "status");
         QTEST(dialogs, "dialogs");
+        // Only an unselected pony looks clickable.
+        const bool selected = !w.infoLabel->isHidden() && w.infoLabel->text().startsWith(plain->name);
+        QCOMPARE(plain->cursor().shape(), selected ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        QCOMPARE(plain->styleSheet(), QString("border: %1px solid rgb(40,100,40); border-radius: 5px").arg(selected ? 2 : 1));
         QCOMPARE(plain->pos(), destination.isEmpty() ? start : centres[destination.at(0)] - QPoint(20, 20));
         QCOMPARE(w.world->ponies()->size(), 2);
     }

@@ -2,9 +2,7 @@
 #include "building.h"
 #include "gameworld.h"
 #include "monster.h"
-#include "monstercatalogue.h"
 #include "pony.h"
-#include "ponycatalogue.h"
 #include "qclicklabel.h"
 #include "qmybutton.h"
 #include "testwindow.h"
@@ -137,20 +135,6 @@ private slots:
         }
         QCOMPARE(looks, QStringList({ redBarStyle(), greenBarStyle(), redBarStyle(), redBarStyle(), greenBarStyle() }));
         QCOMPARE(farm->healthBarLabel()->width(), 50); // 250 of 500 on a 101 px picture
-    }
-
-    // Which pony is selected is seen through the window's clicks and status line.
-    void onlyUnselectedPoniesLookClickable()
-    {
-        TestWindow w(writeGame);
-        Pony* a = w.summon("plain");
-        w.world->selectPony(a);
-        QCOMPARE(a->cursor().shape(), Qt::ArrowCursor);
-        w.world->selectPony(w.summon("farmfood"));
-        QCOMPARE(a->styleSheet(), "border: 1px solid rgb(40,100,40); border-radius: 5px");
-        QCOMPARE(a->cursor().shape(), Qt::PointingHandCursor);
-        a->health = 99.9f;
-        QCOMPARE(a->statusText(), "Пони plain: здоровье 99/100");
     }
 
     void columnsStackOneButtonPerKindInCodeOrder()
