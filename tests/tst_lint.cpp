@@ -96,11 +96,7 @@ private slots:
         QFETCH(QString, finding);
         QFETCH(QString, word);
         GameDir dir;
-        for (const char* folder : { "config", "images" }) {
-            const QDir shipped(QString(OLTERIA_SOURCE_DIR "/") + folder);
-            for (const QString& name : shipped.entryList(QDir::Files))
-                QVERIFY(QFile::copy(shipped.filePath(name), QString("../%1/").arg(folder) + name));
-        }
+        dir.copyShippedData();
         put(file, bytes);
         QString output;
         QTEST(lint({}, output), "status"); // the default folder is the one above the working one

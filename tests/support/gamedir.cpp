@@ -20,6 +20,17 @@ GameDir::~GameDir()
     QDir::setCurrent(previousDir);
 }
 
+void GameDir::copyShippedData()
+{
+    for (const char* folder : { "config", "images" }) {
+        const QDir shipped(QStringLiteral(OLTERIA_SOURCE_DIR "/") + QLatin1String(folder));
+        for (const QString& name : shipped.entryList(QDir::Files)) {
+            if (!QFile::copy(shipped.filePath(name), root.filePath(QLatin1String(folder) + QLatin1Char('/') + name)))
+                qFatal("GameDir: cannot copy %s", qPrintable(name));
+        }
+    }
+}
+
 void GameDir::writeIni(const QString& fileName, const QString& text)
 {
     write(QStringLiteral("config/") + fileName, QTextCodec::codecForName("Windows-1251")->fromUnicode(text));

@@ -1,6 +1,6 @@
 // olteria-sim: plays one game of Olteria Defence on the real game window without a person.
 //
-//   olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference] [--seed N]
+//   olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference|newcomer] [--seed N]
 //               [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png]
 //
 // DIR holds config/ and images/ (default: the folder above the executable's, i.e. the build
@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOptions({ { "data", "Game folder with config/ and images/.", "DIR" },
                         { "mode", "easy or standard.", "MODE", "easy" },
-                        { "strategy", "passive, casual or reference.", "NAME", "reference" },
+                        { "strategy", "passive, casual, reference or newcomer.", "NAME", "reference" },
                         { "seed", "Seed of the random generator.", "N", "1" },
                         { "chart", "Write a chart of the game.", "PNG" },
                         { "max-minutes", "Game time limit.", "MINUTES", "30" },
@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     if (!parsed || !seedOk || !limitOk || !shotOk || limit <= 0 || files.size() != (shotTime >= 0 ? 1 : 0)
         || (mode != QLatin1String("easy") && mode != QLatin1String("standard"))
         || !SimPlayer::strategies().contains(strategy)) {
-        err << "usage: olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference]"
+        err << "usage: olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference|newcomer]"
                " [--seed N] [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png]\n";
         return kBadArguments;
     }

@@ -34,6 +34,18 @@ constexpr int kCommandsPerLook = 2;
 constexpr float kFightingDistance = 56;
 constexpr float kCasualCureBelow = 0.25f;
 constexpr float kCasualRepairBelow = 0.3f;
+// A newcomer looks at the field every 8 to 12 seconds, and one look in ten sees nothing.
+constexpr int kNewcomerShortestGlance = 80;
+constexpr int kNewcomerGlanceSpread = 41;
+constexpr unsigned kDistractedOneIn = 10;
+// Below this share a pony or a building alarms the newcomer: she gives two commands, not one.
+constexpr float kAlarming = 0.3f;
+constexpr float kNewcomerRepairBelow = 0.25f;
+constexpr int kNewcomerFoodLow = 50;
+// A hand aims at a widget's centre and lands up to this many pixels off it either way.
+constexpr int kAimSpread = 6;
+// Within this distance a pony stands on a cell's centre and works there.
+constexpr float kOnCell = 2.0f;
 const char* const kSummonOrder[] = { "clover", "flint", "crafter", "fastmagic", "fastheal", "summonstrike" };
 
 float share(float health, int maxHealth)
@@ -44,13 +56,14 @@ float share(float health, int maxHealth)
 
 QStringList SimPlayer::strategies()
 {
-    return { QStringLiteral("passive"), QStringLiteral("casual"), QStringLiteral("reference") };
+    return { QStringLiteral("passive"), QStringLiteral("casual"), QStringLiteral("reference"), QStringLiteral("newcomer") };
 }
 
 SimPlayer::SimPlayer(SimWindow* window, const QString& strategy, unsigned seed)
     : window(window)
     , strategy(static_cast<Strategy>(qMax(0, strategies().indexOf(strategy))))
     , glances(seed)
+    , hand(seed + 1)
 {
 }
 
@@ -150,6 +163,11 @@ void SimPlayer::act()
     if (strategy == Casual && ticks++ == nextLook) {
         nextLook += kShortestGlance + static_cast<int>(glances() % kGlanceSpread);
         lookAtTheField();
+    }
+    if (strategy == Newcomer && ticks++ == nextLook) {
+        nextLook += kNewcomerShortestGlance + static_cast<int>(glances() % kNewcomerGlanceSpread);
+        if (glances() % kDistractedOneIn != 0)
+            lookLikeANewcomer();
     }
 }
 
@@ -276,4 +294,163 @@ bool SimPlayer::sendFighter(Pony* pony)
         return false;
     orders.insert(pony, target);
     return true;
+}
+
+// One look of the newcomer: the alarms first, then the workers, a summon, the fighters and,
+// when the barn is nearly empty, food. Each command is a left click or two by a human hand.
+void SimPlayer::lookLikeANewcomer()
+{
+    const GameWorld* world = window->gameWorld();
+    Pony* weakest = nullptr;
+    for (Pony* pony : *world->ponies()) {
+        if (!weakest || share(pony->health, pony->maxHealth) < share(weakest->health, weakest->maxHealth))
+            weakest = pony;
+        if (share(pony->health, pony->maxHealth) > kWell)
+            healing.remove(pony);
+    }
+    const bool ponyInDanger = weakest && share(weakest->health, weakest->maxHealth) < kAlarming;
+    float lowestBuilding = 1;
+    weakestBuilding(&lowestBuilding);
+    commandsLeft = ponyInDanger || lowestBuilding < kAlarming ? 2 : 1;
+    const QList<QMyButton*>& actions = window->actionColumn();
+    if (ponyInDanger)
+        giveCommand(pressIfOffered(actions, "actioncode", "cure"));
+    if (commandsLeft > 0 && lowestBuilding < kNewcomerRepairBelow)
+        giveCommand(pressIfOffered(actions, "actioncode", "repair"));
+    if (commandsLeft > 0 && ponyInDanger)
+        takeToHospital(weakest);
+    // A pony just summoned is put to work before the next one comes.
+    QList<Pony*> fighters;
+    for (Pony* pony : *world->ponies()) {
+        if (commandsLeft > 0 && !keepAtPost(pony))
+            fighters.append(pony);
+    }
+    if (commandsLeft > 0)
+        summonTopMost();
+    for (Pony* pony : qAsConst(fighters)) {
+        if (commandsLeft > 0)
+            sendIdleFighter(pony);
+    }
+    if (commandsLeft > 0 && world->getFood() < kNewcomerFoodLow)
+        giveCommand(pressIfOffered(actions, "actioncode", "incfood"));
+}
+
+// A person clicks only a button she can use: greyed and hidden ones are passed over.
+bool SimPlayer::pressIfOffered(const QList<QMyButton*>& column, const char* property, const char* code)
+{
+    for (QMyButton* button : column) {
+        if (button->property(property).toString() == QLatin1String(code) && button->isVisible() && button->isEnabled()) {
+            clickNear(button);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SimPlayer::summonTopMost()
+{
+    for (QMyButton* button : window->summonButtons()) {
+        if (button->isVisible() && button->isEnabled()) {
+            clickNear(button);
+            return giveCommand(true);
+        }
+    }
+    return false;
+}
+
+bool SimPlayer::takeToHospital(Pony* pony)
+{
+    if (healing.contains(pony) && (pony->isMoving() || inHospital(pony)))
+        return false;
+    healing.insert(pony);
+    return giveCommand(aim(pony, freeHospitalCell()));
+}
+
+bool SimPlayer::inHospital(const Pony* pony) const
+{
+    return standsOn(pony, cell(Building::Hospital, 0)) || standsOn(pony, cell(Building::Hospital, 1));
+}
+
+// The first two ponies summoned work the farm and the mine and stay there; a patient stays in
+// the hospital until she is well. Returns whether the pony has such a place, busy or not.
+bool SimPlayer::keepAtPost(Pony* pony)
+{
+    if (healing.contains(pony)) {
+        if (!pony->isMoving() && !inHospital(pony))
+            giveCommand(aim(pony, freeHospitalCell()));
+        return true;
+    }
+    QWidget* place = post(pony);
+    if (!place)
+        return false;
+    if (!pony->isMoving() && !standsOn(pony, place))
+        giveCommand(aim(pony, place));
+    return true;
+}
+
+// A fighter who stands with no fruit in reach is sent at the fruit nearest a building.
+bool SimPlayer::sendIdleFighter(Pony* pony)
+{
+    Monster* monster = mostThreatening();
+    if (!monster || pony->isMoving() || inAFight(pony))
+        return false;
+    return giveCommand(aim(pony, monster));
+}
+
+// Select the pony, then click the target: two clicks, each of which may land on whatever
+// unit lies on top where the hand comes down.
+bool SimPlayer::aim(QWidget* selection, QWidget* target)
+{
+    if (!selection || !target)
+        return false;
+    clickNear(selection);
+    clickNear(target);
+    return true;
+}
+
+void SimPlayer::clickNear(QWidget* widget)
+{
+    std::uniform_int_distribution<int> slip(-kAimSpread, kAimSpread);
+    const QPoint aimed = widget->mapTo(window, widget->rect().center()) + QPoint(slip(hand), slip(hand));
+    QWidget* hit = window->childAt(aimed);
+    if (!hit)
+        hit = window;
+    const QPoint local = hit->mapFrom(window, aimed);
+    QMouseEvent press(QEvent::MouseButtonPress, local, hit->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(hit, &press);
+}
+
+QWidget* SimPlayer::post(const Pony* pony) const
+{
+    const int summoned = window->gameWorld()->ponies()->indexOf(const_cast<Pony*>(pony));
+    if (summoned == 0)
+        return cell(Building::Farm, 0);
+    if (summoned == 1)
+        return cell(Building::Mine, 0);
+    return nullptr;
+}
+
+QWidget* SimPlayer::freeHospitalCell() const
+{
+    QWidget* bed = cell(Building::Hospital, 0);
+    for (const Pony* pony : *window->gameWorld()->ponies()) {
+        if (standsOn(pony, bed))
+            return cell(Building::Hospital, 1);
+    }
+    return bed;
+}
+
+bool SimPlayer::standsOn(const Pony* pony, const QWidget* cell) const
+{
+    return cell && pony->distanceTo(cell->x() + cell->width() / 2, cell->y() + cell->height() / 2) <= kOnCell;
+}
+
+bool SimPlayer::inAFight(const Pony* pony) const
+{
+    for (const Monster* monster : *window->gameWorld()->monsters()) {
+        if (monster->distanceTo(pony->centerX(), pony->centerY()) <= kFightingDistance)
+            return true;
+    }
+    return false;
 }

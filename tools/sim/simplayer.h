@@ -21,18 +21,20 @@ class SimWindow;
 // the mine, sends the others at the monster nearest to the buildings, takes badly hurt
 // ponies to the hospital and spends magic on summons, cure, repair and food. The casual
 // player does much the same at a person's pace: it looks at the field every few seconds and
-// gives at most two commands per look.
+// gives at most two commands per look. The newcomer plays as people new to the game were seen
+// to play: rarely, one command at a time, with clicks that may land on the wrong unit, and with
+// none of the tricks the game does not teach.
 class SimPlayer
 {
 public:
-    // The strategies by name: "passive", "casual", "reference".
+    // The strategies by name: "passive", "casual", "reference", "newcomer".
     static QStringList strategies();
     SimPlayer(SimWindow* window, const QString& strategy, unsigned seed);
 
     void act();
 
 private:
-    enum Strategy { Passive, Casual, Reference };
+    enum Strategy { Passive, Casual, Reference, Newcomer };
 
     void actLikeAMachine();
     void lookAtTheField();
@@ -41,6 +43,20 @@ private:
     bool summonNext();
     bool putToWork(Pony* pony);
     bool sendFighter(Pony* pony);
+
+    void lookLikeANewcomer();
+    bool pressIfOffered(const QList<QMyButton*>& column, const char* property, const char* code);
+    bool summonTopMost();
+    bool takeToHospital(Pony* pony);
+    bool keepAtPost(Pony* pony);
+    bool sendIdleFighter(Pony* pony);
+    bool aim(QWidget* selection, QWidget* target);
+    void clickNear(QWidget* widget);
+    QWidget* post(const Pony* pony) const;
+    QWidget* freeHospitalCell() const;
+    bool inHospital(const Pony* pony) const;
+    bool standsOn(const Pony* pony, const QWidget* cell) const;
+    bool inAFight(const Pony* pony) const;
 
     bool click(QWidget* widget) const;
     bool press(const QList<QMyButton*>& column, const char* property, const char* code) const;
@@ -57,6 +73,7 @@ private:
     int commandsLeft = 0;
     std::minstd_rand glances;
     QSet<const Pony*> healing;
+    std::minstd_rand hand;
     QHash<const Pony*, QPointer<QWidget>> orders;
 };
 
