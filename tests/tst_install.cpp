@@ -16,7 +16,10 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("playersGl"); // the player's own QT_XCB_GL_INTEGRATION, if any
         const QString files = "pony.ini monster.ini action.ini monsterscript.dat";
-        QTest::newRow("the installed data is played from an unrelated folder") << "-" << true << "menu\nwindow Оборона Ольтерии: 6 summons, 4 actions, 3 buildings, 6 cells\nGL integration none, high-DPI scaling on\n" << 0 << QByteArray();
+        const QString installedGame = "menu\nwindow Оборона Ольтерии: 6 summons, 4 actions, 3 buildings, 6 cells\nGL integration none, high-DPI scaling on\n";
+        QTest::newRow("the installed data is played from an unrelated folder") << "-" << true << installedGame << 0 << QByteArray();
+        QTest::newRow("another program's config folder, with none of the game's files, is passed over") << "settings.ini" << true << installedGame << 0 << QByteArray();
+        QTest::newRow("a modder's half-finished folder with only the schedule is chosen and its missing pony.ini named") << "monsterscript.dat" << true << "config/pony.ini" << 1 << QByteArray();
         QTest::newRow("with no data anywhere the first file is named") << "-" << false << "config/pony.ini" << 1 << QByteArray();
         for (const QString& file : files.split(' '))
             QTest::newRow(qPrintable("a missing " + file + " is named")) << QString(files).remove(file).simplified() << true << "config/" + file << 1 << QByteArray();

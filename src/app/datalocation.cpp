@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 // Where an installed game keeps its data, seen from the folder of its executable; CMake
 // derives it from the install layout, so that a staged install (DESTDIR) finds its own data.
@@ -28,6 +30,15 @@ QString resolved(const QString& path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
+// A config/ folder counts when it holds one of the game's files at least: a modder's
+// half-finished folder is chosen and its missing file named, another program's is passed over.
+bool holdsGameData(const QString& folder)
+{
+    const QDir config(QDir(folder).filePath(QStringLiteral("config")));
+    const QStringList files = DataLocation::dataFiles();
+    return std::any_of(files.begin(), files.end(), [&config](const QString& file) { return QFileInfo::exists(config.filePath(file)); });
 }
 
 QString folderList(const QStringList& folders)
@@ -55,7 +66,7 @@ DataLocation::DataLocation(const QStringList& candidates)
     QStringList searched;
     for (const QString& candidate : candidates) {
         searched << QDir::cleanPath(QDir(candidate).absolutePath());
-        if (QFileInfo(QDir(candidate).filePath(QStringLiteral("config"))).isDir()) {
+        if (holdsGameData(candidate)) {
             chosen = searched.last();
             break;
         }
