@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace {
 const char kHelpText[] =
@@ -39,8 +38,6 @@ const char kHelpText[] =
     "Гроза - в момент призыва, все враги получают единовременный урон.</p>"
     "<p align=\"justify\"><br/></p>"
     "</body></html>";
-
-const char kBonusRuleStart[] = "особым бонусом.";
 
 QFont fontOf(QWidget* widget, int pointSize)
 {
@@ -93,18 +90,4 @@ void DialogMenu::on_pushButton_2_clicked()
 {
     easyMode = false;
     hide();
-}
-
-QStringList DialogMenu::ponyNamesInRules()
-{
-    // The bonus rule reads "... особым бонусом. Клеверинка - ускоренно ... . Кремнинка - ...".
-    const QString text = QString::fromUtf8(kHelpText);
-    const QString bonusRule = text.mid(text.indexOf(QString::fromUtf8(kBonusRuleStart)));
-    static const QRegularExpression namedPony(QStringLiteral("\\. (\\w+) - "),
-                                              QRegularExpression::UseUnicodePropertiesOption);
-    QStringList names;
-    QRegularExpressionMatchIterator match = namedPony.globalMatch(bonusRule);
-    while (match.hasNext())
-        names << match.next().captured(1);
-    return names;
 }

@@ -1,7 +1,6 @@
 #include "cataloguechecker.h"
 
 #include "lintreport.h"
-#include "mainwindow.h"
 
 #include <QRegularExpression>
 
@@ -25,13 +24,6 @@ int editDistance(const QString& a, const QString& b)
         }
     }
     return row[b.size()];
-}
-
-QString quoted(const QString& value)
-{
-    constexpr int kShown = 40;
-    return QLatin1Char('"') + (value.size() > kShown ? value.left(kShown) + QStringLiteral("...") : value)
-        + QLatin1Char('"');
 }
 }
 
@@ -57,14 +49,6 @@ void CatalogueChecker::check()
     for (const QString& code : qAsConst(codeList))
         checkGroup(code);
     checkColumn();
-}
-
-QString CatalogueChecker::name(const QString& code)
-{
-    file.beginGroup(code);
-    const QString value = file.text(QStringLiteral("Name"));
-    file.endGroup();
-    return value;
 }
 
 void CatalogueChecker::checkEncoding()
@@ -175,8 +159,8 @@ void CatalogueChecker::checkNumber(const QString& code, const CatalogueRules::Nu
 
 void CatalogueChecker::checkColumn()
 {
-    const int capacity = MainWindow::columnCapacity();
-    if (rules.kind == QLatin1String("fruit") || codeList.size() <= capacity)
+    constexpr int capacity = DataSchema::kColumnCapacity;
+    if (!rules.fillsAColumn || codeList.size() <= capacity)
         return;
     report.warning(rules.file, text.lineOfGroup(codeList.at(capacity)),
                    QStringLiteral("%1 %2 kinds, but the window's column holds %3 buttons; the buttons from [%4] on "

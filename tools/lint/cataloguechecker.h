@@ -18,7 +18,6 @@ public:
 
     void check();
     QStringList codes() const { return codeList; }
-    QString name(const QString& code);
     int lineOfGroup(const QString& code) const { return text.lineOfGroup(code); }
     // The code's picture as the game would find it, for the checks of pictures.
     QString picturePath(const QString& code) const { return rules.picture.arg(code); }
