@@ -113,6 +113,7 @@ void CatalogueChecker::checkKeys(const QString& code)
     const QStringList keys = file.keys();
     for (const QString& key : keys) {
         const int line = text.lineOfKey(code, key);
+        checkGivenOnce(code, key);
         if (file.text(key).contains(QLatin1Char('\n')))
             report.error(rules.file, line,
                          QStringLiteral("the quote opened in %1 of [%2] is never closed; the game reads the rest of the "
@@ -130,6 +131,19 @@ void CatalogueChecker::checkKeys(const QString& code)
                          QStringLiteral("key %1 in [%2] is not one the game knows and is ignored; did you mean \"%3\"? "
                                         "(keys are case-sensitive)").arg(quoted(key), code, nearest));
     }
+}
+
+// QSettings keeps the last of a key's values: an earlier one is a value the author sees but the
+// game never reads.
+void CatalogueChecker::checkGivenOnce(const QString& code, const QString& key)
+{
+    const QVector<int> lines = text.linesOfKey(code, key);
+    if (lines.size() < 2)
+        return;
+    report.warning(rules.file, lines.last(),
+                   QStringLiteral("%1 is given %2 times in [%3] (first at line %4); the game takes this last value, "
+                                  "%5, and ignores the others; keep one")
+                       .arg(key).arg(lines.size()).arg(code).arg(lines.first()).arg(quoted(file.text(key))));
 }
 
 void CatalogueChecker::checkNumber(const QString& code, const CatalogueRules::Number& rule)

@@ -27,6 +27,7 @@ private:
     void checkHeaders();
     void checkGroup(const QString& code);
     void checkKeys(const QString& code);
+    void checkGivenOnce(const QString& code, const QString& key);
     void checkNumber(const QString& code, const CatalogueRules::Number& rule);
     void checkColumn();
     QString nearestKey(const QString& key) const;

@@ -6,6 +6,8 @@
 
 namespace {
 const QString kFile = QLatin1String(DataSchema::kConfigFolder) + QLatin1Char('/') + QLatin1String(DataSchema::kScheduleFile);
+// A schedule that runs longer than this is most likely a slip of a digit.
+constexpr qint64 kLongestPlausibleGame = 60 * 60;
 
 bool hasLoneCarriageReturn(const QByteArray& bytes)
 {
@@ -33,6 +35,10 @@ void ScheduleChecker::check(const QByteArray& bytes)
     if (entryCount == 0)
         report.error(kFile, 0, QStringLiteral("no fruit is scheduled; the game is won at once (0.1 s); add lines "
                                               "\"delay,code,entry point\" such as 30,apple,2"));
+    else if (lastRelease > kLongestPlausibleGame)
+        report.warning(kFile, lastReleaseLine,
+                       QStringLiteral("this fruit comes at second %1, after an hour of play, and the game cannot be "
+                                      "won before it comes; make sure that is meant").arg(lastRelease));
 }
 
 void ScheduleChecker::checkLine(const ScheduleLine& line)
@@ -60,6 +66,11 @@ void ScheduleChecker::checkLine(const ScheduleLine& line)
 void ScheduleChecker::checkEntry(const ScheduleLine& line)
 {
     ++entryCount;
+    releaseSum += line.delay;
+    if (entryCount == 1 || releaseSum >= lastRelease) {
+        lastRelease = releaseSum;
+        lastReleaseLine = line.number;
+    }
     const QString code = line.fields.at(1);
     if (!line.delayIsWhole)
         error(line, QStringLiteral("delay %1 is not a whole number of seconds from -2147483648 to 2147483647; the game "
