@@ -64,6 +64,18 @@ public:
     }
 
 protected:
+    // A new unit of the kind starts with the kind's code, name, full health, speed and attack.
+    template <typename Unit>
+    static void giveKind(Unit* unit, const QString& code, const Info& record)
+    {
+        unit->code = code;
+        unit->name = record.name;
+        unit->maxHealth = record.maxHealth;
+        unit->health = static_cast<float>(record.maxHealth);
+        unit->speed = record.speed;
+        unit->attack = record.attack;
+    }
+
     // The record of the code, or none; no lookup adds a record.
     const Info* find(const QString& code) const
     {

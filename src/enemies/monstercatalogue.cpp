@@ -36,12 +36,7 @@ Monster* MonsterCatalogue::createMonster(const QString& code, int x, int y)
         monster->setPixmap(picture);
     monster->createHealthBar();
     monster->setStyleSheet(kMonsterStyle);
-    monster->code = code;
-    monster->name = record.name;
-    monster->maxHealth = record.maxHealth;
-    monster->health = static_cast<float>(record.maxHealth);
-    monster->speed = record.speed;
-    monster->attack = record.attack;
+    giveKind(monster, code, record);
     QObject::connect(monster, SIGNAL(clicked(QMyLabel*,bool)), window, SLOT(monster_clicked(QMyLabel*,bool)));
     return monster;
 }

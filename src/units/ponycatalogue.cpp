@@ -41,12 +41,7 @@ Pony* PonyCatalogue::createPony(const QString& code)
     if (!picture.isNull())
         pony->setPixmap(picture);
     pony->createHealthBar();
-    pony->code = code;
-    pony->name = record.name;
-    pony->maxHealth = record.maxHealth;
-    pony->health = static_cast<float>(record.maxHealth);
-    pony->speed = record.speed;
-    pony->attack = record.attack;
+    giveKind(pony, code, record);
     pony->bonus = record.bonus;
     return pony;
 }
