@@ -1,6 +1,7 @@
 // Feeds any bytes to the INI reader as a catalogue and reads every group and key the way the
 // catalogues and the checker do.
 #include "inifile.h"
+#include "kindtable.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         IniFile file(path);
         for (const QString& group : file.groups()) {
             file.beginGroup(group);
-            for (const QString& key : file.keys() + QStringList{ QStringLiteral("Name"), QStringLiteral("MaxHealth") }) {
+            for (const QString& key : file.keys() + QStringList{ DataSchema::kName, DataSchema::kMaxHealth }) {
                 bool isWhole = true;
                 const int number = file.number(key, &isWhole);
                 if ((!isWhole && number != 0) || (!file.contains(key) && (isWhole || !file.text(key).isEmpty())))
@@ -31,6 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
             file.endGroup();
         }
+        // The catalogues' shared loader keeps one record for each group.
+        if (KindTable<PonyInfo>(path, DataSchema::ponies()).codes() != file.groups())
+            std::abort();
     }
     QFile::remove(path);
     return 0;

@@ -1,6 +1,8 @@
 // Feeds any bytes to the schedule reader as monsterscript.dat, then plays the clock forward
 // and checks each release against the plain rule: the first pending entry in file order
 // whose time has come.
+#include "dataschema.h"
+#include "schedulereader.h"
 #include "wavescript.h"
 
 #include <QFile>
@@ -56,11 +58,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString path = dir.filePath(QStringLiteral("monsterscript.dat"));
     write(path, data, size);
     int entries = 0;
-    WaveScript script(path, [&entries](const ScheduleLine& line) {
-        if (line.fate == ScheduleLine::Fate::Entry && (line.fields.size() < 3 || line.entryPoint < 1 || line.entryPoint > 8))
+    ScheduleReader::read(path, [&entries](const ScheduleLine& line) {
+        const bool outside = line.entryPoint < DataSchema::kFirstEntryPoint || line.entryPoint > DataSchema::kLastEntryPoint;
+        if (line.fate == ScheduleLine::Fate::Entry && (line.fields.size() < 3 || outside))
             std::abort();
         entries += line.fate == ScheduleLine::Fate::Entry;
     });
+    WaveScript script(path);
     if (script.pendingEntries().size() != entries)
         std::abort();
     playAndCompare(script);

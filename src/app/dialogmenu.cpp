@@ -1,8 +1,9 @@
 #include "dialogmenu.h"
 
+#include "kindtable.h"
+
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace {
 const char kHelpText[] =
@@ -30,17 +31,19 @@ const char kHelpText[] =
     "(работает на врагах, понях, и иконках справа-слева).</p>"
     "<p align=\"justify\">Задача игры - уничтожить все волны противника. Поражение засчитывается, если "
     "разрушено любое здание или здоровье любой призванной пони уменьшилось до нуля.</p>"
-    "<p align=\"justify\">Каждая пони обладает особым бонусом. "
-    "Клеверинка - ускоренно добывает еду на ферме. "
-    "Кремнинка - ускоренно добывает камень в руднике. "
-    "Мастерица - ускоренно ремонтирует здание. "
-    "Ромашка - после её призыва, скорость восстановления здоровья всех пони увеличивается. "
-    "Звёздочка - после её призыва, скорость выработки магии увеличивается. "
-    "Гроза - в момент призыва, все враги получают единовременный урон.</p>"
+    "<p align=\"justify\">Каждая пони обладает особым бонусом. ";
+// The bonus sentences come between these two, one for each bonus a pony kind carries.
+const char kHelpTextEnd[] =
+    "</p>"
     "<p align=\"justify\"><br/></p>"
     "</body></html>";
 
-const char kBonusRuleStart[] = "особым бонусом.";
+QString helpText()
+{
+    const KindTable<PonyInfo> ponies(DataSchema::ponies());
+    return QString::fromUtf8(kHelpText) + DataSchema::bonusSentencesFor(ponies).join(QLatin1Char(' '))
+        + QString::fromUtf8(kHelpTextEnd);
+}
 
 QFont fontOf(QWidget* widget, int pointSize)
 {
@@ -77,7 +80,7 @@ DialogMenu::DialogMenu(QWidget* parent)
     setWindowTitle(QStringLiteral("Dialog"));
     pushButton->setText(QStringLiteral("Начать игру в легком режиме (минус 40% здоровья всех врагов)"));
     pushButton_2->setText(QStringLiteral("Испытать стандартный режим"));
-    label->setText(QString::fromUtf8(kHelpText));
+    label->setText(helpText());
 
     QMetaObject::connectSlotsByName(this);
     easyMode = true;
@@ -93,18 +96,4 @@ void DialogMenu::on_pushButton_2_clicked()
 {
     easyMode = false;
     hide();
-}
-
-QStringList DialogMenu::ponyNamesInRules()
-{
-    // The bonus rule reads "... особым бонусом. Клеверинка - ускоренно ... . Кремнинка - ...".
-    const QString text = QString::fromUtf8(kHelpText);
-    const QString bonusRule = text.mid(text.indexOf(QString::fromUtf8(kBonusRuleStart)));
-    static const QRegularExpression namedPony(QStringLiteral("\\. (\\w+) - "),
-                                              QRegularExpression::UseUnicodePropertiesOption);
-    QStringList names;
-    QRegularExpressionMatchIterator match = namedPony.globalMatch(bonusRule);
-    while (match.hasNext())
-        names << match.next().captured(1);
-    return names;
 }

@@ -14,9 +14,6 @@ class DialogMenu : public QDialog
 public:
     explicit DialogMenu(QWidget* parent = nullptr);
 
-    // The pony names the rules promise a bonus for, in the order the rules give them.
-    static QStringList ponyNamesInRules();
-
     // Easy unless the standard button is pressed: closing the menu starts an easy game.
     bool easyMode = true;
 

@@ -2,26 +2,16 @@
 
 #include "building.h"
 #include "gameworld.h"
-#include "inifile.h"
 #include "pony.h"
 
 namespace {
-const QString kActionFile = QStringLiteral("../config/action.ini");
 constexpr float kCooldownSeconds = 1.0f;
 // A cooldown counts as run out a little above 0: it ends just below 0 in float steps.
 constexpr float kReadyBelow = 0.01f;
 
-ActionKind kindOfCode(const QString& code)
+void takeEffectFromCode(const QString& code, ActionInfo& record)
 {
-    if (code == QLatin1String("cure"))
-        return ActionKind::Cure;
-    if (code == QLatin1String("repair"))
-        return ActionKind::Repair;
-    if (code == QLatin1String("incfood"))
-        return ActionKind::IncFood;
-    if (code == QLatin1String("incstone"))
-        return ActionKind::IncStone;
-    return ActionKind::None;
+    record.kind = DataSchema::actionKind(code);
 }
 
 // value % of maxHealth, in double: the product of two large ints cannot overflow.
@@ -32,44 +22,18 @@ float percentOf(int value, int maxHealth)
 }
 
 ActionCatalogue::ActionCatalogue(GameWorld* world)
-    : world(world)
+    : KindTable(DataSchema::actions(), takeEffectFromCode)
+    , world(world)
 {
-    IniFile file(kActionFile);
-    codeList = file.groups();
-    for (const QString& code : qAsConst(codeList)) {
-        file.beginGroup(code);
-        ActionInfo record;
-        record.kind = kindOfCode(code);
-        record.name = file.text(QStringLiteral("Name"));
-        record.descr = file.text(QStringLiteral("Descr"));
-        record.needMagic = file.number(QStringLiteral("NeedMagic"));
-        record.value = file.number(QStringLiteral("Value"));
-        records.insert(code, record);
+    for (const QString& code : codes())
         cooldowns.insert(code, 0.0f);
-        file.endGroup();
-    }
-}
-
-QString ActionCatalogue::name(const QString& code) const
-{
-    return records.value(code).name;
-}
-
-QString ActionCatalogue::infoText(const QString& code) const
-{
-    const auto found = records.constFind(code);
-    if (found == records.constEnd())
-        return QString();
-    return QStringLiteral("Расход магии на использование: ") + QString::number(found.value().needMagic)
-        + QLatin1Char('\n') + QLatin1Char('\n') + found.value().descr;
 }
 
 bool ActionCatalogue::canUse(const QString& code) const
 {
-    const auto found = records.constFind(code);
+    const ActionInfo* record = find(code);
     // An action of an unknown code has no effect, so it is never offered.
-    return found != records.constEnd() && found.value().kind != ActionKind::None
-        && world->getMagic() >= found.value().needMagic;
+    return record && record->kind != ActionKind::None && world->getMagic() >= record->needMagic;
 }
 
 bool ActionCatalogue::isReady(const QString& code) const
@@ -91,7 +55,7 @@ void ActionCatalogue::apply(const QString& code)
     if (!canUse(code))
         return;
     cooldowns[code] = kCooldownSeconds;
-    const ActionInfo record = records.value(code);
+    const ActionInfo record = info(code);
     world->spendMagic(static_cast<float>(record.needMagic));
     applyEffect(record);
 }

@@ -1,74 +1,35 @@
 #include "ponycatalogue.h"
 
 #include "gameworld.h"
-#include "inifile.h"
 #include "pictureloader.h"
 #include "pony.h"
 
 namespace {
-const QString kPonyFile = QStringLiteral("../config/pony.ini");
 constexpr int kPonySize = 40;
 constexpr int kPictureSize = 33;
 }
 
 PonyCatalogue::PonyCatalogue(QWidget* window, GameWorld* world)
-    : window(window)
+    : KindTable(DataSchema::ponies())
+    , window(window)
     , world(world)
 {
-    IniFile file(kPonyFile);
-    codeList = file.groups();
-    for (const QString& code : qAsConst(codeList)) {
-        file.beginGroup(code);
-        PonyInfo record;
-        record.name = file.text(QStringLiteral("Name"));
-        record.descr = file.text(QStringLiteral("Descr"));
-        record.maxHealth = file.number(QStringLiteral("MaxHealth"));
-        record.needMagic = file.number(QStringLiteral("NeedMagic"));
-        record.speed = file.number(QStringLiteral("Speed"));
-        record.attack = file.number(QStringLiteral("Attack"));
-        record.bonus = file.text(QStringLiteral("Bonus"));
-        records.insert(code, record);
-        file.endGroup();
-    }
-}
-
-PonyInfo PonyCatalogue::info(const QString& code) const
-{
-    return records.value(code);
-}
-
-QString PonyCatalogue::name(const QString& code) const
-{
-    return records.value(code).name;
-}
-
-QString PonyCatalogue::infoText(const QString& code) const
-{
-    const auto found = records.constFind(code);
-    if (found == records.constEnd())
-        return QString();
-    const PonyInfo& record = found.value();
-    return QStringLiteral("Максимальное здоровье: ") + QString::number(record.maxHealth) + QLatin1Char('\n')
-        + QStringLiteral("Скорость: ") + QString::number(record.speed) + QLatin1Char('\n')
-        + QStringLiteral("Расход магии на призыв: ") + QString::number(record.needMagic) + QLatin1Char('\n')
-        + QStringLiteral("Атака: ") + QString::number(record.attack) + QLatin1Char('\n')
-        + QLatin1Char('\n') + record.descr;
 }
 
 bool PonyCatalogue::canSummon(const QString& code) const
 {
-    const auto found = records.constFind(code);
-    return found != records.constEnd() && world->getMagic() >= found.value().needMagic;
+    const PonyInfo* record = find(code);
+    return record && world->getMagic() >= record->needMagic;
 }
 
 Pony* PonyCatalogue::createPony(const QString& code)
 {
-    const auto found = records.constFind(code);
+    const PonyInfo* found = find(code);
     // A second summon of a kind already in the world (a quick double click before the next
     // tick hides its button) is refused before anything is paid or created.
-    if (found == records.constEnd() || world->hasPony(code))
+    if (!found || world->hasPony(code))
         return nullptr;
-    const PonyInfo record = found.value();
+    const PonyInfo record = *found;
     world->spendMagic(static_cast<float>(record.needMagic));
 
     Pony* pony = new Pony(window);
@@ -76,16 +37,11 @@ Pony* PonyCatalogue::createPony(const QString& code)
     pony->setAlignment(Qt::AlignCenter);
     pony->show();
     pony->applyLook();
-    const QPixmap picture = PictureLoader::loadUnit(QStringLiteral("../images/") + code + QStringLiteral("_ico.png"), kPictureSize);
+    const QPixmap picture = PictureLoader::loadUnit(DataSchema::imagePath(DataSchema::ponies().picturePath(code)), kPictureSize);
     if (!picture.isNull())
         pony->setPixmap(picture);
     pony->createHealthBar();
-    pony->code = code;
-    pony->name = record.name;
-    pony->maxHealth = record.maxHealth;
-    pony->health = static_cast<float>(record.maxHealth);
-    pony->speed = record.speed;
-    pony->attack = record.attack;
+    giveKind(pony, code, record);
     pony->bonus = record.bonus;
     return pony;
 }

@@ -1,73 +1,48 @@
 #include "wavescript.h"
 
-#include <QFile>
-#include <QTextStream>
+#include "dataschema.h"
+#include "schedulereader.h"
+
+#include <QPoint>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
-const QString kScriptPath = QStringLiteral("../config/monsterscript.dat");
+// The entry points by their number in the file, from 1.
+const QPoint kSpawnPoints[] = { { 70, 30 }, { 70, 350 }, { 70, 700 }, { 450, 700 },
+                                { 900, 700 }, { 900, 350 }, { 900, 30 }, { 450, 30 } };
+static_assert(static_cast<int>(std::size(kSpawnPoints)) == DataSchema::kLastEntryPoint - DataSchema::kFirstEntryPoint + 1,
+              "one spawn point for each entry point a schedule may name");
 }
 
 WaveScript::WaveScript()
-    : WaveScript(kScriptPath)
+    : WaveScript(DataSchema::configPath(DataSchema::kScheduleFile))
 {
 }
 
-WaveScript::WaveScript(const QString& path, const LineObserver& observer)
-    : spawnPoints({ { 70, 30 }, { 70, 350 }, { 70, 700 }, { 450, 700 },
-                    { 900, 700 }, { 900, 350 }, { 900, 30 }, { 450, 30 } })
+WaveScript::WaveScript(const QString& path)
 {
-    load(path, observer);
+    load(path);
     sortByTime();
 }
 
-ScheduleLine WaveScript::readLine(int number, const QString& text) const
+void WaveScript::load(const QString& path)
 {
-    ScheduleLine line;
-    line.number = number;
-    line.text = text;
-    if (text.isEmpty())
-        return line;
-    line.fate = ScheduleLine::Fate::Comment;
-    if (text.startsWith(QLatin1Char('#')))
-        return line;
-    line.fields = text.split(QLatin1Char(','));
-    line.fate = ScheduleLine::Fate::TooFewFields;
-    if (line.fields.size() < 3)
-        return line;
-    line.entryPoint = line.fields.at(2).toInt();
-    line.fate = ScheduleLine::Fate::EntryPointOutside;
-    if (line.entryPoint < 1 || line.entryPoint > spawnPoints.size())
-        return line;
-    line.fate = ScheduleLine::Fate::Entry;
-    line.delay = line.fields.at(0).toInt(&line.delayIsWhole);
-    return line;
-}
-
-void WaveScript::load(const QString& path, const LineObserver& observer)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream stream(&file);
     // Wider than a delay, so that many huge delays give huge times, never wrapped ones.
     qint64 releaseSum = 0;
-    int number = 0;
-    while (!stream.atEnd()) {
-        const ScheduleLine line = readLine(++number, stream.readLine().trimmed());
-        if (observer)
-            observer(line);
+    ScheduleReader::read(path, [this, &releaseSum](const ScheduleLine& line) {
         if (line.fate != ScheduleLine::Fate::Entry)
-            continue;
+            return;
         releaseSum += line.delay;
+        const QPoint spawnPoint = kSpawnPoints[line.entryPoint - DataSchema::kFirstEntryPoint];
         WaveEntry entry;
         entry.code = line.fields.at(1);
-        entry.x = spawnPoints.at(line.entryPoint - 1).x();
-        entry.y = spawnPoints.at(line.entryPoint - 1).y();
+        entry.x = spawnPoint.x();
+        entry.y = spawnPoint.y();
         entry.releaseTime = static_cast<float>(releaseSum);
         entries.append(entry);
-    }
+    });
 }
 
 void WaveScript::sortByTime()

@@ -1,14 +1,11 @@
 #ifndef WAVESCRIPT_H
 #define WAVESCRIPT_H
 
-#include "scheduleline.h"
 #include "waveentry.h"
 
 #include <QList>
-#include <QPoint>
 #include <QVector>
 
-#include <functional>
 #include <queue>
 #include <vector>
 
@@ -17,11 +14,8 @@
 class WaveScript
 {
 public:
-    using LineObserver = std::function<void(const ScheduleLine&)>;
-
     WaveScript();
-    // Reads another file and tells the observer, if any, the fate of each line in file order.
-    explicit WaveScript(const QString& path, const LineObserver& observer = LineObserver());
+    explicit WaveScript(const QString& path);
 
     // Hands out the first entry in file order whose release time has come. `now` must never
     // decrease from one call to the next (it is the game's clock).
@@ -31,8 +25,7 @@ public:
     QList<WaveEntry> pendingEntries() const;
 
 private:
-    void load(const QString& path, const LineObserver& observer);
-    ScheduleLine readLine(int number, const QString& text) const;
+    void load(const QString& path);
     void sortByTime();
 
     QVector<WaveEntry> entries; // file order, never shrinks
@@ -43,7 +36,6 @@ private:
     int cursor = 0;
     std::priority_queue<int, std::vector<int>, std::greater<int>> due;
     int remaining = 0;
-    QVector<QPoint> spawnPoints;
 };
 
 #endif

@@ -1,7 +1,6 @@
 #include "cataloguechecker.h"
 
 #include "lintreport.h"
-#include "mainwindow.h"
 
 #include <QRegularExpression>
 
@@ -25,13 +24,6 @@ int editDistance(const QString& a, const QString& b)
         }
     }
     return row[b.size()];
-}
-
-QString quoted(const QString& value)
-{
-    constexpr int kShown = 40;
-    return QLatin1Char('"') + (value.size() > kShown ? value.left(kShown) + QStringLiteral("...") : value)
-        + QLatin1Char('"');
 }
 }
 
@@ -57,14 +49,6 @@ void CatalogueChecker::check()
     for (const QString& code : qAsConst(codeList))
         checkGroup(code);
     checkColumn();
-}
-
-QString CatalogueChecker::name(const QString& code)
-{
-    file.beginGroup(code);
-    const QString value = file.text(QStringLiteral("Name"));
-    file.endGroup();
-    return value;
 }
 
 void CatalogueChecker::checkEncoding()
@@ -129,6 +113,7 @@ void CatalogueChecker::checkKeys(const QString& code)
     const QStringList keys = file.keys();
     for (const QString& key : keys) {
         const int line = text.lineOfKey(code, key);
+        checkGivenOnce(code, key);
         if (file.text(key).contains(QLatin1Char('\n')))
             report.error(rules.file, line,
                          QStringLiteral("the quote opened in %1 of [%2] is never closed; the game reads the rest of the "
@@ -146,6 +131,19 @@ void CatalogueChecker::checkKeys(const QString& code)
                          QStringLiteral("key %1 in [%2] is not one the game knows and is ignored; did you mean \"%3\"? "
                                         "(keys are case-sensitive)").arg(quoted(key), code, nearest));
     }
+}
+
+// QSettings keeps the last of a key's values: an earlier one is a value the author sees but the
+// game never reads.
+void CatalogueChecker::checkGivenOnce(const QString& code, const QString& key)
+{
+    const QVector<int> lines = text.linesOfKey(code, key);
+    if (lines.size() < 2)
+        return;
+    report.warning(rules.file, lines.last(),
+                   QStringLiteral("%1 is given %2 times in [%3] (first at line %4); the game takes this last value, "
+                                  "%5, and ignores the others; keep one")
+                       .arg(key).arg(lines.size()).arg(code).arg(lines.first()).arg(quoted(file.text(key))));
 }
 
 void CatalogueChecker::checkNumber(const QString& code, const CatalogueRules::Number& rule)
@@ -175,8 +173,8 @@ void CatalogueChecker::checkNumber(const QString& code, const CatalogueRules::Nu
 
 void CatalogueChecker::checkColumn()
 {
-    const int capacity = MainWindow::columnCapacity();
-    if (rules.kind == QLatin1String("fruit") || codeList.size() <= capacity)
+    constexpr int capacity = DataSchema::kColumnCapacity;
+    if (!rules.fillsAColumn || codeList.size() <= capacity)
         return;
     report.warning(rules.file, text.lineOfGroup(codeList.at(capacity)),
                    QStringLiteral("%1 %2 kinds, but the window's column holds %3 buttons; the buttons from [%4] on "

@@ -18,7 +18,6 @@ public:
 
     void check();
     QStringList codes() const { return codeList; }
-    QString name(const QString& code);
     int lineOfGroup(const QString& code) const { return text.lineOfGroup(code); }
     // The code's picture as the game would find it, for the checks of pictures.
     QString picturePath(const QString& code) const { return rules.picture.arg(code); }
@@ -28,6 +27,7 @@ private:
     void checkHeaders();
     void checkGroup(const QString& code);
     void checkKeys(const QString& code);
+    void checkGivenOnce(const QString& code, const QString& key);
     void checkNumber(const QString& code, const CatalogueRules::Number& rule);
     void checkColumn();
     QString nearestKey(const QString& key) const;

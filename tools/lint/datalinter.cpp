@@ -1,7 +1,7 @@
 #include "datalinter.h"
 
 #include "cataloguechecker.h"
-#include "dialogmenu.h"
+#include "kindtable.h"
 #include "pictureloader.h"
 #include "schedulechecker.h"
 
@@ -9,56 +9,62 @@
 #include <QFileInfo>
 
 namespace {
+using namespace DataSchema;
+
 const QString kPicturesBecome = QStringLiteral("the game shows %1 without a picture");
 
 CatalogueRules ponyRules()
 {
-    CatalogueRules rules;
-    rules.file = QStringLiteral("config/pony.ini");
-    rules.kind = QStringLiteral("pony");
-    rules.picture = QStringLiteral("images/%1_ico.png");
-    rules.texts = QStringList{ QStringLiteral("Name"), QStringLiteral("Descr") };
-    rules.optionalTexts = QStringList{ QStringLiteral("Bonus") };
-    rules.numbers = {
-        { QStringLiteral("MaxHealth"), 1, QStringLiteral("a pony with no health counts as fallen at once and the game is lost"), false, {} },
-        { QStringLiteral("NeedMagic"), 0, QStringLiteral("a negative cost gives magic for each summon"), false, {} },
-        { QStringLiteral("Speed"), 0, QStringLiteral("a negative speed sends the pony away from where it is sent"), true,
+    return CatalogueRules(ponies(), QStringLiteral("pony"), {
+        { kMaxHealth, 1, QStringLiteral("a pony with no health counts as fallen at once and the game is lost"), false, {} },
+        { kNeedMagic, 0, QStringLiteral("a negative cost gives magic for each summon"), false, {} },
+        { kSpeed, 0, QStringLiteral("a negative speed sends the pony away from where it is sent"), true,
           QStringLiteral("the pony never moves") },
-        { QStringLiteral("Attack"), 0, QStringLiteral("a negative attack heals the fruits it hits"), false, {} },
-    };
-    return rules;
+        { kAttack, 0, QStringLiteral("a negative attack heals the fruits it hits"), false, {} },
+    });
 }
 
 CatalogueRules fruitRules()
 {
-    CatalogueRules rules;
-    rules.file = QStringLiteral("config/monster.ini");
-    rules.kind = QStringLiteral("fruit");
-    rules.picture = QStringLiteral("images/monster_%1.png");
-    rules.texts = QStringList{ QStringLiteral("Name"), QStringLiteral("Descr") };
-    rules.numbers = {
-        { QStringLiteral("MaxHealth"), 1, QStringLiteral("a fruit with no health dies at the first blow it takes, "
-                                                         "but fights until then"), false, {} },
-        { QStringLiteral("Speed"), 0, QStringLiteral("a negative speed sends the fruit away from the buildings"), true,
+    CatalogueRules rules(monsters(), QStringLiteral("fruit"), {
+        { kMaxHealth, 1, QStringLiteral("a fruit with no health dies at the first blow it takes, but fights until then"),
+          false, {} },
+        { kSpeed, 0, QStringLiteral("a negative speed sends the fruit away from the buildings"), true,
           QStringLiteral("the fruit never moves, so it never reaches a building and the waves never end") },
-        { QStringLiteral("Attack"), 0, QStringLiteral("a negative attack heals what it hits"), false, {} },
-    };
+        { kAttack, 0, QStringLiteral("a negative attack heals what it hits"), false, {} },
+    });
+    rules.fillsAColumn = false;
     return rules;
 }
 
 CatalogueRules actionRules()
 {
-    CatalogueRules rules;
-    rules.file = QStringLiteral("config/action.ini");
-    rules.kind = QStringLiteral("action");
-    rules.picture = QStringLiteral("images/action_%1.png");
+    CatalogueRules rules(actions(), QStringLiteral("action"), {
+        { kNeedMagic, 0, QStringLiteral("a negative cost gives magic for each use"), false, {} },
+        { kValue, 0, QStringLiteral("a negative value takes away what the action should give"), false, {} },
+    });
     rules.mayBeEmpty = true;
-    rules.texts = QStringList{ QStringLiteral("Name"), QStringLiteral("Descr") };
-    rules.numbers = {
-        { QStringLiteral("NeedMagic"), 0, QStringLiteral("a negative cost gives magic for each use"), false, {} },
-        { QStringLiteral("Value"), 0, QStringLiteral("a negative value takes away what the action should give"), false, {} },
-    };
     return rules;
+}
+
+QString configFile(const char* name)
+{
+    return QLatin1String(kConfigFolder) + QLatin1Char('/') + QLatin1String(name);
+}
+
+QString imageFile(const char* name)
+{
+    return QLatin1String(kImagesFolder) + QLatin1Char('/') + QLatin1String(name);
+}
+
+QString missingCarrier(const PonyRule& rule, const QString& sentence)
+{
+    const QString value = QLatin1String(rule.value);
+    if (rule.by == PonyRule::By::Bonus)
+        return QStringLiteral("no pony has Bonus=%1, so the start menu's rules leave out \"%2\"; give one pony "
+                              "Bonus=%1").arg(value, sentence);
+    return QStringLiteral("no pony has the code %1, so the start menu's rules leave out \"%2\"; add a pony [%1]")
+        .arg(value, sentence);
 }
 }
 
@@ -69,18 +75,19 @@ DataLinter::DataLinter(const QDir& dataDir)
 
 void DataLinter::run()
 {
-    QStringList ponyNames;
-    checkCatalogue(ponyRules(), QStringLiteral("the summon column is empty"), &ponyNames);
+    const QStringList ponyCodes = checkCatalogue(ponyRules(), QStringLiteral("the summon column is empty"));
     const QStringList fruits = checkCatalogue(fruitRules(), QStringLiteral("no fruit can enter the field"));
     checkCatalogue(actionRules(), QStringLiteral("the action column is empty"));
-    const QString schedule = QStringLiteral("config/monsterscript.dat");
+    const QString schedule = configFile(kScheduleFile);
     const QByteArray scheduleBytes = readFile(schedule, QStringLiteral("no fruit comes and the game is won at once"));
     if (!scheduleBytes.isNull())
         ScheduleChecker(dataDir.filePath(schedule), fruits, findings).check(scheduleBytes);
-    checkPicture(QStringLiteral("images/building_farmfood.png"), QStringLiteral("the farm"));
-    checkPicture(QStringLiteral("images/building_farmstone.png"), QStringLiteral("the mine"));
-    checkPicture(QStringLiteral("images/building_hospital.png"), QStringLiteral("the hospital"));
-    checkStartMenu(ponyNames);
+    checkPicture(imageFile(kFarmPicture), QStringLiteral("the farm"));
+    checkPicture(imageFile(kMinePicture), QStringLiteral("the mine"));
+    checkPicture(imageFile(kHospitalPicture), QStringLiteral("the hospital"));
+    // Without ponies there is no menu sentence to miss; that is an error of its own.
+    if (!ponyCodes.isEmpty())
+        checkStartMenu();
 }
 
 QByteArray DataLinter::readFile(const QString& relPath, const QString& withoutIt)
@@ -106,7 +113,7 @@ QByteArray DataLinter::readFile(const QString& relPath, const QString& withoutIt
     return bytes;
 }
 
-QStringList DataLinter::checkCatalogue(const CatalogueRules& rules, const QString& withoutIt, QStringList* names)
+QStringList DataLinter::checkCatalogue(const CatalogueRules& rules, const QString& withoutIt)
 {
     const QByteArray bytes = readFile(rules.file, withoutIt);
     if (bytes.isNull())
@@ -114,11 +121,8 @@ QStringList DataLinter::checkCatalogue(const CatalogueRules& rules, const QStrin
     CatalogueChecker checker(dataDir, rules, bytes, findings);
     checker.check();
     const QStringList codes = checker.codes();
-    for (const QString& code : codes) {
+    for (const QString& code : codes)
         checkPicture(checker.picturePath(code), QStringLiteral("the %1 [%2]").arg(rules.kind, code));
-        if (names)
-            names->append(checker.name(code));
-    }
     return codes;
 }
 
@@ -143,12 +147,12 @@ void DataLinter::checkPicture(const QString& relPath, const QString& shownFor)
                                        + QStringLiteral("; save it again as PNG"));
 }
 
-void DataLinter::checkStartMenu(const QStringList& ponyNames)
+void DataLinter::checkStartMenu()
 {
-    for (const QString& name : DialogMenu::ponyNamesInRules()) {
-        if (!ponyNames.contains(name))
-            findings.warning(QStringLiteral("config/pony.ini"), 0,
-                             QStringLiteral("the start menu's rules promise the pony \"%1\", but no pony has that Name; "
-                                            "the player looks for her in vain; keep a pony named %1").arg(name));
+    const QString file = configFile(kPonyFile);
+    const KindTable<PonyInfo> ponyKinds(dataDir.filePath(file), ponies());
+    for (const BonusSentence& bonus : bonusSentences()) {
+        if (bonus.rule.carrierIn(ponyKinds).isEmpty())
+            findings.warning(file, 0, missingCarrier(bonus.rule, QString::fromUtf8(bonus.sentence)));
     }
 }

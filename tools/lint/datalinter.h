@@ -20,10 +20,9 @@ public:
 private:
     // The bytes of the file, or a null array after reporting why the game cannot read it.
     QByteArray readFile(const QString& relPath, const QString& withoutIt);
-    QStringList checkCatalogue(const CatalogueRules& rules, const QString& withoutIt,
-                               QStringList* names = nullptr);
+    QStringList checkCatalogue(const CatalogueRules& rules, const QString& withoutIt);
     void checkPicture(const QString& relPath, const QString& shownFor);
-    void checkStartMenu(const QStringList& ponyNames);
+    void checkStartMenu();
 
     const QDir dataDir;
     LintReport findings;

@@ -75,7 +75,13 @@ int IniText::lineOfGroup(const QString& group) const
 
 int IniText::lineOfKey(const QString& group, const QString& key) const
 {
-    int found = 0;
+    const QVector<int> found = linesOfKey(group, key);
+    return found.isEmpty() ? lineOfGroup(group) : found.last();
+}
+
+QVector<int> IniText::linesOfKey(const QString& group, const QString& key) const
+{
+    QVector<int> found;
     for (int h = 0; h < headerList.size(); ++h) {
         if (headerList.at(h).name != group)
             continue;
@@ -84,8 +90,8 @@ int IniText::lineOfKey(const QString& group, const QString& key) const
             const QByteArray line = lines.at(i).trimmed();
             const int equals = line.indexOf('=');
             if (equals > 0 && fromWindows1251(line.left(equals).trimmed()) == key)
-                found = i + 1;
+                found.append(i + 1);
         }
     }
-    return found > 0 ? found : lineOfGroup(group);
+    return found;
 }

@@ -29,6 +29,8 @@ public:
     int lineOfGroup(const QString& group) const;
     // The line of "key=" inside the group's sections (the last one), else the group's line.
     int lineOfKey(const QString& group, const QString& key) const;
+    // Every line of "key=" inside the group's sections, in file order.
+    QVector<int> linesOfKey(const QString& group, const QString& key) const;
 
 private:
     QByteArray bytes;

@@ -7,6 +7,13 @@ QString counted(int count, const char* noun)
 }
 }
 
+QString quoted(const QString& value)
+{
+    constexpr int kShown = 40;
+    return QLatin1Char('"') + (value.size() > kShown ? value.left(kShown) + QStringLiteral("...") : value)
+        + QLatin1Char('"');
+}
+
 void LintReport::add(const QString& file, int line, Severity severity, const QString& message)
 {
     QString where = file;

@@ -5,6 +5,9 @@
 #include <QTextStream>
 #include <QVector>
 
+// A value from a data file as a finding shows it: in quotes, cut after 40 characters.
+QString quoted(const QString& value);
+
 // The findings of one run, printed the way compilers print theirs so that editors and CI
 // can jump to them: "config/pony.ini:12: error: ...".
 class LintReport

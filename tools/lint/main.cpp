@@ -1,6 +1,7 @@
-// olteria-lint [DIR]: checks the game's data folder DIR (holding config/ and images/) and
-// prints every problem as "file:line: error: ..." or "warning: ...", then a summary.
-// Exit status: 0 without errors, 1 with errors, 2 when DIR cannot be checked at all.
+// olteria-lint [--strict] [DIR]: checks the game's data folder DIR (holding config/ and images/)
+// and prints every problem as "file:line: error: ..." or "warning: ...", then a summary.
+// Exit status: 0 without errors, 1 with errors (with --strict, with warnings too), 2 when DIR
+// cannot be checked at all.
 
 #include "datalinter.h"
 #include "datalocation.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Checks a data folder of Olteria Defence."));
     parser.addHelpOption();
+    const QCommandLineOption strict(QStringLiteral("strict"), QStringLiteral("Fail on warnings as on errors (for CI)."));
+    parser.addOption(strict);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("Folder with config/ and images/ "
                                                                        "(default: the one the game would play from)."));
     parser.process(app);
@@ -42,5 +45,6 @@ int main(int argc, char** argv)
     // Names and codes print alike whatever the terminal's locale.
     out.setCodec("UTF-8");
     linter.report().print(out);
-    return linter.report().errorCount() > 0 ? 1 : 0;
+    const bool fails = linter.report().errorCount() > 0 || (parser.isSet(strict) && linter.report().warningCount() > 0);
+    return fails ? 1 : 0;
 }

@@ -1,17 +1,13 @@
 #include "schedulechecker.h"
 
+#include "dataschema.h"
 #include "lintreport.h"
-#include "wavescript.h"
+#include "schedulereader.h"
 
 namespace {
-const QString kFile = QStringLiteral("config/monsterscript.dat");
-
-QString quoted(const QString& value)
-{
-    constexpr int kShown = 40;
-    return QLatin1Char('"') + (value.size() > kShown ? value.left(kShown) + QStringLiteral("...") : value)
-        + QLatin1Char('"');
-}
+const QString kFile = QLatin1String(DataSchema::kConfigFolder) + QLatin1Char('/') + QLatin1String(DataSchema::kScheduleFile);
+// A schedule that runs longer than this is most likely a slip of a digit.
+constexpr qint64 kLongestPlausibleGame = 60 * 60;
 
 bool hasLoneCarriageReturn(const QByteArray& bytes)
 {
@@ -35,10 +31,14 @@ void ScheduleChecker::check(const QByteArray& bytes)
     if (hasLoneCarriageReturn(bytes))
         report.error(kFile, 1, QStringLiteral("lines end in a bare CR; the game splits lines at LF only and reads the "
                                               "file as fewer, longer lines; save it with LF or CRLF line ends"));
-    WaveScript(path, [this](const ScheduleLine& line) { checkLine(line); });
+    ScheduleReader::read(path, [this](const ScheduleLine& line) { checkLine(line); });
     if (entryCount == 0)
         report.error(kFile, 0, QStringLiteral("no fruit is scheduled; the game is won at once (0.1 s); add lines "
                                               "\"delay,code,entry point\" such as 30,apple,2"));
+    else if (lastRelease > kLongestPlausibleGame)
+        report.warning(kFile, lastReleaseLine,
+                       QStringLiteral("this fruit comes at second %1, after an hour of play, and the game cannot be "
+                                      "won before it comes; make sure that is meant").arg(lastRelease));
 }
 
 void ScheduleChecker::checkLine(const ScheduleLine& line)
@@ -52,8 +52,10 @@ void ScheduleChecker::checkLine(const ScheduleLine& line)
                         .arg(quoted(line.text)).arg(line.fields.size()));
         break;
     case ScheduleLine::Fate::EntryPointOutside:
-        error(line, QStringLiteral("entry point %1 is not a whole number from 1 to 8; the game skips the line")
-                        .arg(quoted(line.fields.at(2).trimmed())));
+        error(line, QStringLiteral("entry point %1 is not a whole number from %2 to %3; the game skips the line")
+                        .arg(quoted(line.fields.at(2).trimmed()))
+                        .arg(DataSchema::kFirstEntryPoint)
+                        .arg(DataSchema::kLastEntryPoint));
         break;
     case ScheduleLine::Fate::Entry:
         checkEntry(line);
@@ -64,6 +66,11 @@ void ScheduleChecker::checkLine(const ScheduleLine& line)
 void ScheduleChecker::checkEntry(const ScheduleLine& line)
 {
     ++entryCount;
+    releaseSum += line.delay;
+    if (entryCount == 1 || releaseSum >= lastRelease) {
+        lastRelease = releaseSum;
+        lastReleaseLine = line.number;
+    }
     const QString code = line.fields.at(1);
     if (!line.delayIsWhole)
         error(line, QStringLiteral("delay %1 is not a whole number of seconds from -2147483648 to 2147483647; the game "

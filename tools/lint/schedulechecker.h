@@ -25,6 +25,9 @@ private:
     const QStringList fruitCodes;
     LintReport& report;
     int entryCount = 0;
+    qint64 releaseSum = 0; // as the game adds the delays up
+    qint64 lastRelease = 0;
+    int lastReleaseLine = 0;
 };
 
 #endif

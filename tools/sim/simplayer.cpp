@@ -1,9 +1,11 @@
 #include "simplayer.h"
 
 #include "building.h"
+#include "dataschema.h"
 #include "gameworld.h"
 #include "monster.h"
 #include "pony.h"
+#include "ponycatalogue.h"
 #include "qclicklabel.h"
 #include "qmybutton.h"
 #include "simwindow.h"
@@ -46,7 +48,14 @@ constexpr int kNewcomerFoodLow = 50;
 constexpr int kAimSpread = 6;
 // Within this distance a pony stands on a cell's centre and works there.
 constexpr float kOnCell = 2.0f;
-const char* const kSummonOrder[] = { "clover", "flint", "crafter", "fastmagic", "fastheal", "summonstrike" };
+
+using DataSchema::PonyRule;
+const PonyRule kFarmFoodWorker{ PonyRule::By::Bonus, DataSchema::kFarmFood };
+const PonyRule kFarmStoneWorker{ PonyRule::By::Bonus, DataSchema::kFarmStone };
+const PonyRule kRepairer{ PonyRule::By::Bonus, DataSchema::kFastRepair };
+const PonyRule kHealer{ PonyRule::By::Code, DataSchema::kFastHeal };
+const PonyRule kMagicMaker{ PonyRule::By::Code, DataSchema::kFastMagic };
+const PonyRule kStriker{ PonyRule::By::Code, DataSchema::kSummonStrike };
 
 float share(float health, int maxHealth)
 {
@@ -65,6 +74,36 @@ SimPlayer::SimPlayer(SimWindow* window, const QString& strategy, unsigned seed)
     , glances(seed)
     , hand(seed + 1)
 {
+    chooseSummons();
+}
+
+// The ponies are known by the rules they carry, so that any data can be played. The casual
+// player summons the workers, the repairer, the magic maker, the healer and the striker in turn,
+// then the kinds that carry no rule in column order; the reference player takes the workers and
+// the magic maker at once, saves for the striker and buys the rest in the casual order.
+void SimPlayer::chooseSummons()
+{
+    const PonyCatalogue& kinds = *window->ponyKinds();
+    const auto carriers = [&kinds](std::initializer_list<PonyRule> rules) {
+        QStringList codes;
+        for (const PonyRule& rule : rules) {
+            const QString code = rule.carrierIn(kinds);
+            if (!code.isEmpty() && !codes.contains(code))
+                codes << code;
+        }
+        return codes;
+    };
+    firstSummons = carriers({ kFarmFoodWorker, kFarmStoneWorker, kMagicMaker });
+    striker = kStriker.carrierIn(kinds);
+    casualSummons = carriers({ kFarmFoodWorker, kFarmStoneWorker, kRepairer, kMagicMaker, kHealer, kStriker });
+    for (const QString& code : kinds.codes()) {
+        if (!casualSummons.contains(code))
+            casualSummons << code;
+    }
+    for (const QString& code : qAsConst(casualSummons)) {
+        if (!firstSummons.contains(code) && code != striker)
+            laterSummons << code;
+    }
 }
 
 // A left press on the widget, as the mouse gives it; hidden or disabled widgets take none.
@@ -79,10 +118,10 @@ bool SimPlayer::click(QWidget* widget) const
     return true;
 }
 
-bool SimPlayer::press(const QList<QMyButton*>& column, const char* property, const char* code) const
+bool SimPlayer::press(const QList<QMyButton*>& column, const char* property, const QString& code) const
 {
     for (QMyButton* button : column) {
-        if (button->property(property).toString() == QLatin1String(code))
+        if (button->property(property).toString() == code)
             return click(button);
     }
     return false;
@@ -144,9 +183,9 @@ void SimPlayer::command(Pony* pony)
     float lowest = 1;
     if (healing.contains(pony))
         order(pony, cell(Building::Hospital, window->gameWorld()->ponies()->indexOf(pony) % 2), false);
-    else if (pony->bonus == QLatin1String("farmfood"))
+    else if (kFarmFoodWorker.isCarriedBy(pony->code, pony->bonus))
         order(pony, cell(Building::Farm, 0), false);
-    else if (pony->bonus == QLatin1String("farmstone"))
+    else if (kFarmStoneWorker.isCarriedBy(pony->code, pony->bonus))
         order(pony, cell(Building::Mine, 0), false);
     else if (qobject_cast<Monster*>(orders.value(pony)))
         order(pony, orders.value(pony), true);
@@ -183,23 +222,23 @@ void SimPlayer::actLikeAMachine()
     // Emergencies come before summons: they get the magic first.
     const QList<QMyButton*>& actions = window->actionColumn();
     if (lowestPony < kCureBelow)
-        press(actions, "actioncode", "cure");
+        press(actions, "actioncode", DataSchema::kCure);
     if (lowestBuilding < kRepairBelow)
-        press(actions, "actioncode", "repair");
+        press(actions, "actioncode", DataSchema::kRepair);
     if (world->getFood() < kFoodLow)
-        press(actions, "actioncode", "incfood");
+        press(actions, "actioncode", DataSchema::kIncFood);
     const QList<QMyButton*>& summons = window->summonButtons();
-    for (const char* code : { "clover", "flint", "fastmagic" })
+    for (const QString& code : qAsConst(firstSummons))
         press(summons, "ponycode", code);
     float monsterHealth = 0;
     for (const Monster* monster : *world->monsters())
         monsterHealth += monster->health;
     if (world->monsters()->size() >= kSeveralMonsters || monsterHealth >= kWorthALightning)
-        press(summons, "ponycode", "summonstrike");
+        press(summons, "ponycode", striker);
     // Until the strike pony is out, only the magic beyond her price goes to other ponies.
-    const int reserve = world->hasPony(QStringLiteral("summonstrike")) ? 0 : window->ponyKinds()->info(QStringLiteral("summonstrike")).needMagic;
-    for (const char* code : { "crafter", "fastheal" }) {
-        if (world->getMagic() - reserve >= window->ponyKinds()->info(QLatin1String(code)).needMagic)
+    const int reserve = world->hasPony(striker) ? 0 : window->ponyKinds()->info(striker).needMagic;
+    for (const QString& code : qAsConst(laterSummons)) {
+        if (world->getMagic() - reserve >= window->ponyKinds()->info(code).needMagic)
             press(summons, "ponycode", code);
     }
     for (Pony* pony : *world->ponies())
@@ -227,9 +266,9 @@ void SimPlayer::lookAtTheField()
     weakestBuilding(&lowestBuilding);
     const QList<QMyButton*>& actions = window->actionColumn();
     if (lowestPony < kCasualCureBelow)
-        giveCommand(press(actions, "actioncode", "cure"));
+        giveCommand(press(actions, "actioncode", DataSchema::kCure));
     if (lowestBuilding < kCasualRepairBelow && commandsLeft > 0)
-        giveCommand(press(actions, "actioncode", "repair"));
+        giveCommand(press(actions, "actioncode", DataSchema::kRepair));
     for (Pony* pony : *world->ponies()) {
         if (commandsLeft > 0)
             sendToHospital(pony);
@@ -256,8 +295,8 @@ bool SimPlayer::sendToHospital(Pony* pony)
 
 bool SimPlayer::summonNext()
 {
-    for (const char* code : kSummonOrder) {
-        if (!window->gameWorld()->hasPony(QLatin1String(code)))
+    for (const QString& code : qAsConst(casualSummons)) {
+        if (!window->gameWorld()->hasPony(code))
             return giveCommand(press(window->summonButtons(), "ponycode", code));
     }
     return false;
@@ -267,8 +306,8 @@ bool SimPlayer::summonNext()
 // the pony is a worker, busy or not.
 bool SimPlayer::putToWork(Pony* pony)
 {
-    const bool farmer = pony->bonus == QLatin1String("farmfood");
-    if (!farmer && pony->bonus != QLatin1String("farmstone"))
+    const bool farmer = kFarmFoodWorker.isCarriedBy(pony->code, pony->bonus);
+    if (!farmer && !kFarmStoneWorker.isCarriedBy(pony->code, pony->bonus))
         return healing.contains(pony);
     QWidget* place = healing.contains(pony) ? orders.value(pony).data() : cell(farmer ? Building::Farm : Building::Mine, 0);
     if (orders.value(pony) != place && giveCommand(click(pony) && click(place)))
@@ -314,9 +353,9 @@ void SimPlayer::lookLikeANewcomer()
     commandsLeft = ponyInDanger || lowestBuilding < kAlarming ? 2 : 1;
     const QList<QMyButton*>& actions = window->actionColumn();
     if (ponyInDanger)
-        giveCommand(pressIfOffered(actions, "actioncode", "cure"));
+        giveCommand(pressIfOffered(actions, "actioncode", DataSchema::kCure));
     if (commandsLeft > 0 && lowestBuilding < kNewcomerRepairBelow)
-        giveCommand(pressIfOffered(actions, "actioncode", "repair"));
+        giveCommand(pressIfOffered(actions, "actioncode", DataSchema::kRepair));
     if (commandsLeft > 0 && ponyInDanger)
         takeToHospital(weakest);
     // A pony just summoned is put to work before the next one comes.
@@ -332,14 +371,14 @@ void SimPlayer::lookLikeANewcomer()
             sendIdleFighter(pony);
     }
     if (commandsLeft > 0 && world->getFood() < kNewcomerFoodLow)
-        giveCommand(pressIfOffered(actions, "actioncode", "incfood"));
+        giveCommand(pressIfOffered(actions, "actioncode", DataSchema::kIncFood));
 }
 
 // A person clicks only a button she can use: greyed and hidden ones are passed over.
-bool SimPlayer::pressIfOffered(const QList<QMyButton*>& column, const char* property, const char* code)
+bool SimPlayer::pressIfOffered(const QList<QMyButton*>& column, const char* property, const QString& code)
 {
     for (QMyButton* button : column) {
-        if (button->property(property).toString() == QLatin1String(code) && button->isVisible() && button->isEnabled()) {
+        if (button->property(property).toString() == code && button->isVisible() && button->isEnabled()) {
             clickNear(button);
             return true;
         }

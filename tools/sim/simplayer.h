@@ -36,6 +36,7 @@ public:
 private:
     enum Strategy { Passive, Casual, Reference, Newcomer };
 
+    void chooseSummons();
     void actLikeAMachine();
     void lookAtTheField();
     bool giveCommand(bool given);
@@ -45,7 +46,7 @@ private:
     bool sendFighter(Pony* pony);
 
     void lookLikeANewcomer();
-    bool pressIfOffered(const QList<QMyButton*>& column, const char* property, const char* code);
+    bool pressIfOffered(const QList<QMyButton*>& column, const char* property, const QString& code);
     bool summonTopMost();
     bool takeToHospital(Pony* pony);
     bool keepAtPost(Pony* pony);
@@ -59,7 +60,7 @@ private:
     bool inAFight(const Pony* pony) const;
 
     bool click(QWidget* widget) const;
-    bool press(const QList<QMyButton*>& column, const char* property, const char* code) const;
+    bool press(const QList<QMyButton*>& column, const char* property, const QString& code) const;
     void order(Pony* pony, QWidget* target, bool follow);
     void command(Pony* pony);
     QWidget* cell(int kind, int index) const;
@@ -68,6 +69,12 @@ private:
 
     SimWindow* window;
     Strategy strategy;
+    // Pony codes, chosen by the rules the kinds carry: what the reference player summons at
+    // once, the striker it saves for, what it buys with the rest; the casual player's order.
+    QStringList firstSummons;
+    QString striker;
+    QStringList laterSummons;
+    QStringList casualSummons;
     int ticks = 0;
     int nextLook = 0;
     int commandsLeft = 0;

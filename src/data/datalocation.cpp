@@ -1,5 +1,7 @@
 #include "datalocation.h"
 
+#include "dataschema.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +38,7 @@ QString resolved(const QString& path)
 // half-finished folder is chosen and its missing file named, another program's is passed over.
 bool holdsGameData(const QString& folder)
 {
-    const QDir config(QDir(folder).filePath(QStringLiteral("config")));
+    const QDir config(QDir(folder).filePath(QLatin1String(DataSchema::kConfigFolder)));
     const QStringList files = DataLocation::dataFiles();
     return std::any_of(files.begin(), files.end(), [&config](const QString& file) { return QFileInfo::exists(config.filePath(file)); });
 }
@@ -57,8 +59,7 @@ QStringList DataLocation::searchOrder(const QString& workingDirectory, const QSt
 
 QStringList DataLocation::dataFiles()
 {
-    return { QStringLiteral("pony.ini"), QStringLiteral("monster.ini"), QStringLiteral("action.ini"),
-             QStringLiteral("monsterscript.dat") };
+    return { DataSchema::kPonyFile, DataSchema::kMonsterFile, DataSchema::kActionFile, DataSchema::kScheduleFile };
 }
 
 DataLocation::DataLocation(const QStringList& candidates)
@@ -72,9 +73,10 @@ DataLocation::DataLocation(const QStringList& candidates)
         }
     }
     const QStringList files = dataFiles();
-    QString reason = chosen.isEmpty() ? QStringLiteral("нет файла config/%1").arg(files.first()) : QString();
+    const QString config = QLatin1String(DataSchema::kConfigFolder) + QLatin1Char('/');
+    QString reason = chosen.isEmpty() ? QStringLiteral("нет файла ") + config + files.first() : QString();
     for (int n = 0; reason.isEmpty() && n < files.size(); ++n)
-        reason = fileProblem(QDir(chosen).filePath(QStringLiteral("config/") + files.at(n)));
+        reason = fileProblem(QDir(chosen).filePath(config + files.at(n)));
     if (!reason.isEmpty())
         problemText = QStringLiteral("Игре не хватает данных: %1.\nОна искала свои данные (папки config и images) в папках:\n%2")
                           .arg(reason, folderList(searched));
@@ -82,7 +84,7 @@ DataLocation::DataLocation(const QStringList& candidates)
 
 bool DataLocation::enter() const
 {
-    const QString configFolder = QDir(chosen).filePath(QStringLiteral("config"));
+    const QString configFolder = QDir(chosen).filePath(QLatin1String(DataSchema::kConfigFolder));
     if (QFileInfo(QStringLiteral("../config")).canonicalFilePath() == QFileInfo(configFolder).canonicalFilePath())
         return true;
     return QDir::setCurrent(configFolder);

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the schedule reader made of one line of the file, for tools that explain a schedule
-// to its author; the game itself does not look.
+// What the schedule reader made of one line of the file: the game keeps the entries, and a
+// checker explains the other lines to the schedule's author.
 struct ScheduleLine
 {
     enum class Fate { Blank, Comment, TooFewFields, EntryPointOutside, Entry };

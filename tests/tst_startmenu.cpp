@@ -1,0 +1,45 @@
+#include "dialogmenu.h"
+#include "gamedir.h"
+
+#include <QLabel>
+#include <QtTest>
+
+class TestStartMenu : public QObject
+{
+    Q_OBJECT
+private slots:
+    void eachBonusIsPromisedByThePonyThatCarriesIt_data()
+    {
+        QTest::addColumn<QString>("ponies"); // null: the shipped pony file
+        QTest::addColumn<QStringList>("sentences");
+        QTest::newRow("the shipped ponies open the six sentences in the rules' order") << QString()
+            << QStringList{ "Клеверинка - ускоренно добывает еду на ферме.", "Кремнинка - ускоренно добывает камень в руднике.",
+                            "Мастерица - ускоренно ремонтирует здание.",
+                            "Ромашка - после её призыва, скорость восстановления здоровья всех пони увеличивается.",
+                            "Звёздочка - после её призыва, скорость выработки магии увеличивается.",
+                            "Гроза - в момент призыва, все враги получают единовременный урон." };
+        QTest::newRow("a bonus no pony carries is left out") << "[a]\nName=Аня\nBonus=farmstone\n"
+            << QStringList{ "Аня - ускоренно добывает камень в руднике." };
+        QTest::newRow("of two ponies with one bonus the first in column order is named")
+            << "[b]\nName=Буся\nBonus=farmfood\n[a]\nName=Аня\nBonus=farmfood\n" << QStringList{ "Аня - ускоренно добывает еду на ферме." };
+        QTest::newRow("codes and bonuses count only as written, and a code is no bonus")
+            << "[FastHeal]\nName=Вика\nBonus=FarmFood\n[farmstone]\nName=Галя\n" << QStringList();
+    }
+    void eachBonusIsPromisedByThePonyThatCarriesIt()
+    {
+        QFETCH(QString, ponies);
+        QFETCH(QStringList, sentences);
+        GameDir dir;
+        if (ponies.isNull())
+            dir.copyShippedData();
+        else
+            dir.writeIni("pony.ini", ponies);
+        const DialogMenu menu;
+        const QString rules = menu.findChild<QLabel*>("label")->text();
+        QVERIFY2(rules.contains("<p align=\"justify\">Каждая пони обладает особым бонусом. " + sentences.join(' ') + "</p>"),
+                 qPrintable(rules.right(600)));
+    }
+};
+
+QTEST_MAIN(TestStartMenu)
+#include "tst_startmenu.moc"
