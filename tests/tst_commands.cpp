@@ -91,6 +91,9 @@ private slots:
         QTest::newRow("repair 10 raises every building by 50") << "[repair]\nNeedMagic=10\nValue=10\n" << 1 << 10.f << "240 100 50 10 150 150 150";
         QTest::newRow("an action of no known effect costs nothing and does nothing") << "[dance]\nNeedMagic=10\nValue=50\n" << 1 << 10.f << "250 100 50 10 100 100 100";
         QTest::newRow("repair stops at the maximum") << "[repair]\nNeedMagic=10\nValue=90\n" << 1 << 10.f << "240 100 50 10 500 500 500";
+        QTest::newRow("a cure of -50 % stops the pony at 0") << "[cure]\nNeedMagic=10\nValue=-50\n" << 1 << 10.f << "240 100 50 0 100 100 100";
+        QTest::newRow("a repair of -50 % stops every building at 0") << "[repair]\nNeedMagic=10\nValue=-50\n" << 1 << 10.f << "240 100 50 10 0 0 0";
+        QTest::newRow("an incstone of -80 empties the store and no further") << "[incstone]\nNeedMagic=10\nValue=-80\n" << 1 << 10.f << "240 100 0 10 100 100 100";
     }
     void actionsPayAndTakeEffect()
     {

@@ -1,6 +1,6 @@
-#include "barstyle.h"
 #include "building.h"
 #include "gameworld.h"
+#include "healthbar.h"
 #include "monster.h"
 #include "pony.h"
 #include "qclicklabel.h"
@@ -133,7 +133,7 @@ private slots:
                 farm->damage(250);
             looks << farm->healthBarLabel()->styleSheet();
         }
-        QCOMPARE(looks, QStringList({ redBarStyle(), greenBarStyle(), redBarStyle(), redBarStyle(), greenBarStyle() }));
+        QCOMPARE(looks, QStringList({ HealthBar::redStyle(), HealthBar::greenStyle(), HealthBar::redStyle(), HealthBar::redStyle(), HealthBar::greenStyle() }));
         QCOMPARE(farm->healthBarLabel()->width(), 50); // 250 of 500 on a 101 px picture
     }
 

@@ -1,8 +1,7 @@
 #include "building.h"
 
-#include "barstyle.h"
 #include "gameworld.h"
-#include "numeric.h"
+#include "healthbar.h"
 #include "pony.h"
 #include "qclicklabel.h"
 
@@ -58,53 +57,44 @@ Building::Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, i
         cells->append(cell);
     }
     createHealthBar();
-    hurt = false;
 }
 
-// The picture, the cells and the bar are widgets of the window, which deletes them.
+// The picture and the cells are widgets of the window, which deletes them.
 Building::~Building() = default;
 
+// Red until the first step: a building turns green once it has stood a step unhurt.
 void Building::createHealthBar()
 {
-    healthBar = new QLabel(parent);
-    healthBar->setGeometry(midX - width / 2, midY + height / 2 - 1, width, 5);
-    healthBar->setStyleSheet(redBarStyle());
-    healthBar->show();
+    healthBar.reset(new HealthBar(parent, midX - width / 2, midY + height / 2 - 1, width, true));
+}
+
+QLabel* Building::healthBarLabel() const
+{
+    return healthBar->label();
 }
 
 void Building::damage(float amount)
 {
-    health -= amount;
-    if (health < 0)
-        health = 0;
-    if (!hurt) {
-        hurt = true;
-        setStyleIfChanged(healthBar, redBarStyle());
-    }
+    health = boundedHealth(health - amount, maxHealth);
+    healthBar->hit();
 }
 
 void Building::repair(float amount)
 {
-    health += amount;
-    if (health > maxHealth)
-        health = static_cast<float>(maxHealth);
+    health = boundedHealth(health + amount, maxHealth);
 }
 
 void Building::step(float dt)
 {
-    // Drawn before the work of this step: the bar shows the health the step started with.
-    healthBar->setGeometry(healthBar->x(), healthBar->y(), barWidth(health, maxHealth, width), 5);
+    // Drawn before the work of this step: the bar shows the health the step started with, and a
+    // building stays red for the whole step after its last hit.
+    healthBar->update(health, maxHealth, width);
     for (Pony* pony : qAsConst(*world->ponies())) {
         for (const QClickLabel* cell : qAsConst(*cells)) {
             if (pony->distanceTo(cell->centerX(), cell->centerY()) <= kCellReach)
                 letPonyWork(pony, dt);
         }
     }
-    // A building stays red for the whole step after its last hit.
-    if (hurt)
-        hurt = false;
-    else
-        setStyleIfChanged(healthBar, greenBarStyle());
 }
 
 void Building::letPonyWork(Pony* pony, float dt)
@@ -118,8 +108,6 @@ void Building::letPonyWork(Pony* pony, float dt)
     // Repair needs at least one whole stone; each working pony repairs, and pays, separately.
     if (health < maxHealth && world->getStone() > 0) {
         world->spendStone(dt + dt);
-        health += dt * (pony->bonus == kFastRepairBonus ? kFastRepairPerSecond : kRepairPerSecond);
-        if (health > maxHealth)
-            health = static_cast<float>(maxHealth);
+        repair(dt * (pony->bonus == kFastRepairBonus ? kFastRepairPerSecond : kRepairPerSecond));
     }
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class GameWorld;
+class HealthBar;
 class Pony;
 class QClickLabel;
 class QLabel;
@@ -30,7 +31,7 @@ public:
     void repair(float amount);
     void step(float dt);
     QList<QClickLabel*>* cellList() const { return cells.get(); }
-    QLabel* healthBarLabel() const { return healthBar; }
+    QLabel* healthBarLabel() const;
 
     float health;
     const int maxHealth;
@@ -48,8 +49,7 @@ private:
     QWidget* parent;
     GameWorld* world;
     std::unique_ptr<QList<QClickLabel*>> cells;
-    QLabel* healthBar = nullptr;
-    bool hurt = false;
+    std::unique_ptr<HealthBar> healthBar;
 };
 
 #endif

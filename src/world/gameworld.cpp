@@ -101,6 +101,8 @@ void GameWorld::addFood(float amount)
 void GameWorld::addStone(float amount)
 {
     stone += amount;
+    if (stone < 0)
+        stone = 0;
 }
 
 void GameWorld::spendMagic(float amount)

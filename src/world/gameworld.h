@@ -29,6 +29,7 @@ public:
     int getFood() const;
     int getStone() const;
     int getMagic() const;
+    // Stone and magic never go below 0, whatever the sign of the amount; food has no bound.
     void addFood(float amount);
     void addStone(float amount);
     void spendMagic(float amount);
