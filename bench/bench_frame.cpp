@@ -128,16 +128,16 @@ private slots:
             reportMedianWallTime(w, repaint);
         }
         QVERIFY(!w.world->isOver());
-        QCOMPARE(w.world->monsters()->size(), fruits);
+        QCOMPARE(w.world->monsters().size(), fruits);
     }
 
 private:
     void putPoniesToWork(TestWindow& w)
     {
-        w.world->magic = 1e6f;
+        w.world->setMagic(1e6f);
         QList<const QClickLabel*> cells;
-        for (const Building* building : qAsConst(*w.world->buildings())) {
-            for (const QClickLabel* cell : qAsConst(*building->cellList()))
+        for (const Building* building : w.world->buildings()) {
+            for (const QClickLabel* cell : building->cellList())
                 cells << cell;
         }
         for (int i = 0; i < kWorkingPonies.size() && i < cells.size(); ++i) {
@@ -145,7 +145,7 @@ private:
             QVERIFY(pony);
             pony->move(cells.at(i)->centerX() - pony->width() / 2, cells.at(i)->centerY() - pony->height() / 2);
         }
-        QCOMPARE(w.world->ponies()->size(), kWorkingPonies.size());
+        QCOMPARE(w.world->ponies().size(), kWorkingPonies.size());
     }
 
     void addWalkers(TestWindow& w, int fruits)

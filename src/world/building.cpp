@@ -89,7 +89,7 @@ void Building::step(float dt)
     // Drawn before the work of this step: the bar shows the health the step started with, and a
     // building stays red for the whole step after its last hit.
     healthBar->update(health, maxHealth, width);
-    for (Pony* pony : qAsConst(*world->ponies())) {
+    for (Pony* pony : world->ponies()) {
         for (const QClickLabel* cell : qAsConst(*cells)) {
             if (pony->distanceTo(cell->centerX(), cell->centerY()) <= kCellReach)
                 letPonyWork(pony, dt);

@@ -30,7 +30,7 @@ public:
     void damage(float amount);
     void repair(float amount);
     void step(float dt);
-    QList<QClickLabel*>* cellList() const { return cells.get(); }
+    const QList<QClickLabel*>& cellList() const { return *cells; }
     QLabel* healthBarLabel() const;
 
     float health;

@@ -61,15 +61,17 @@ QMyButton* TestWindow::summonButton(const QString& code) const
 
 Pony* TestWindow::summon(const QString& code)
 {
-    const int before = world->ponies()->size();
+    const int before = world->ponies().size();
     QTest::mousePress(summonButton(code), Qt::LeftButton);
-    return world->ponies()->size() > before ? world->ponies()->last() : nullptr;
+    return world->ponies().size() > before ? world->ponies().last() : nullptr;
 }
 
 Monster* TestWindow::addMonster(const QString& code, int x, int y)
 {
-    world->monsters()->append(monsterCatalogue->createMonster(code, x, y));
-    return world->monsters()->last();
+    Monster* monster = monsterCatalogue->createMonster(code, x, y);
+    if (monster)
+        world->addMonster(monster);
+    return monster;
 }
 
 QMyLabel* TestWindow::place(const QString& code, int x, int y)

@@ -90,9 +90,9 @@ bool SimPlayer::press(const QList<QMyButton*>& column, const char* property, con
 
 QWidget* SimPlayer::cell(int kind, int index) const
 {
-    for (const Building* building : *window->gameWorld()->buildings()) {
-        if (building->kind == kind && index < building->cellList()->size())
-            return building->cellList()->at(index);
+    for (const Building* building : window->gameWorld()->buildings()) {
+        if (building->kind == kind && index < building->cellList().size())
+            return building->cellList().at(index);
     }
     return nullptr;
 }
@@ -102,8 +102,8 @@ Monster* SimPlayer::mostThreatening() const
 {
     Monster* nearest = nullptr;
     float best = std::numeric_limits<float>::max();
-    for (Monster* monster : *window->gameWorld()->monsters()) {
-        for (const Building* building : *window->gameWorld()->buildings()) {
+    for (Monster* monster : window->gameWorld()->monsters()) {
+        for (const Building* building : window->gameWorld()->buildings()) {
             const float distance = monster->distanceTo(building->midX, building->midY);
             if (distance < best) {
                 best = distance;
@@ -116,8 +116,8 @@ Monster* SimPlayer::mostThreatening() const
 
 int SimPlayer::weakestBuilding(float* lowest) const
 {
-    const Building* weakest = window->gameWorld()->buildings()->first();
-    for (const Building* building : *window->gameWorld()->buildings()) {
+    const Building* weakest = window->gameWorld()->buildings().first();
+    for (const Building* building : window->gameWorld()->buildings()) {
         if (share(building->health, building->maxHealth) < share(weakest->health, weakest->maxHealth))
             weakest = building;
     }
@@ -143,7 +143,7 @@ void SimPlayer::command(Pony* pony)
         healing.remove(pony);
     float lowest = 1;
     if (healing.contains(pony))
-        order(pony, cell(Building::Hospital, window->gameWorld()->ponies()->indexOf(pony) % 2), false);
+        order(pony, cell(Building::Hospital, window->gameWorld()->ponies().indexOf(pony) % 2), false);
     else if (pony->bonus == QLatin1String("farmfood"))
         order(pony, cell(Building::Farm, 0), false);
     else if (pony->bonus == QLatin1String("farmstone"))
@@ -176,7 +176,7 @@ void SimPlayer::actLikeAMachine()
     ++ticks;
     const GameWorld* world = window->gameWorld();
     float lowestPony = 1;
-    for (const Pony* pony : *world->ponies())
+    for (const Pony* pony : world->ponies())
         lowestPony = qMin(lowestPony, share(pony->health, pony->maxHealth));
     float lowestBuilding = 1;
     weakestBuilding(&lowestBuilding);
@@ -192,9 +192,9 @@ void SimPlayer::actLikeAMachine()
     for (const char* code : { "clover", "flint", "fastmagic" })
         press(summons, "ponycode", code);
     float monsterHealth = 0;
-    for (const Monster* monster : *world->monsters())
+    for (const Monster* monster : world->monsters())
         monsterHealth += monster->health;
-    if (world->monsters()->size() >= kSeveralMonsters || monsterHealth >= kWorthALightning)
+    if (world->monsters().size() >= kSeveralMonsters || monsterHealth >= kWorthALightning)
         press(summons, "ponycode", "summonstrike");
     // Until the strike pony is out, only the magic beyond her price goes to other ponies.
     const int reserve = world->hasPony(QStringLiteral("summonstrike")) ? 0 : window->ponyKinds()->info(QStringLiteral("summonstrike")).needMagic;
@@ -202,7 +202,7 @@ void SimPlayer::actLikeAMachine()
         if (world->getMagic() - reserve >= window->ponyKinds()->info(QLatin1String(code)).needMagic)
             press(summons, "ponycode", code);
     }
-    for (Pony* pony : *world->ponies())
+    for (Pony* pony : world->ponies())
         command(pony);
 }
 
@@ -218,7 +218,7 @@ void SimPlayer::lookAtTheField()
     commandsLeft = kCommandsPerLook;
     const GameWorld* world = window->gameWorld();
     float lowestPony = 1;
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         lowestPony = qMin(lowestPony, share(pony->health, pony->maxHealth));
         if (share(pony->health, pony->maxHealth) >= kWell)
             healing.remove(pony);
@@ -230,13 +230,13 @@ void SimPlayer::lookAtTheField()
         giveCommand(press(actions, "actioncode", "cure"));
     if (lowestBuilding < kCasualRepairBelow && commandsLeft > 0)
         giveCommand(press(actions, "actioncode", "repair"));
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         if (commandsLeft > 0)
             sendToHospital(pony);
     }
     if (commandsLeft > 0)
         summonNext();
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         if (commandsLeft > 0 && !putToWork(pony))
             sendFighter(pony);
     }
@@ -302,7 +302,7 @@ void SimPlayer::lookLikeANewcomer()
 {
     const GameWorld* world = window->gameWorld();
     Pony* weakest = nullptr;
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         if (!weakest || share(pony->health, pony->maxHealth) < share(weakest->health, weakest->maxHealth))
             weakest = pony;
         if (share(pony->health, pony->maxHealth) > kWell)
@@ -321,7 +321,7 @@ void SimPlayer::lookLikeANewcomer()
         takeToHospital(weakest);
     // A pony just summoned is put to work before the next one comes.
     QList<Pony*> fighters;
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         if (commandsLeft > 0 && !keepAtPost(pony))
             fighters.append(pony);
     }
@@ -423,7 +423,7 @@ void SimPlayer::clickNear(QWidget* widget)
 
 QWidget* SimPlayer::post(const Pony* pony) const
 {
-    const int summoned = window->gameWorld()->ponies()->indexOf(const_cast<Pony*>(pony));
+    const int summoned = window->gameWorld()->ponies().indexOf(const_cast<Pony*>(pony));
     if (summoned == 0)
         return cell(Building::Farm, 0);
     if (summoned == 1)
@@ -434,7 +434,7 @@ QWidget* SimPlayer::post(const Pony* pony) const
 QWidget* SimPlayer::freeHospitalCell() const
 {
     QWidget* bed = cell(Building::Hospital, 0);
-    for (const Pony* pony : *window->gameWorld()->ponies()) {
+    for (const Pony* pony : window->gameWorld()->ponies()) {
         if (standsOn(pony, bed))
             return cell(Building::Hospital, 1);
     }
@@ -448,7 +448,7 @@ bool SimPlayer::standsOn(const Pony* pony, const QWidget* cell) const
 
 bool SimPlayer::inAFight(const Pony* pony) const
 {
-    for (const Monster* monster : *window->gameWorld()->monsters()) {
+    for (const Monster* monster : window->gameWorld()->monsters()) {
         if (monster->distanceTo(pony->centerX(), pony->centerY()) <= kFightingDistance)
             return true;
     }

@@ -18,8 +18,9 @@ SimWindow::SimWindow(QWidget* parent)
 
 float SimWindow::lowestBuildingHealth() const
 {
-    float lowest = world->buildings()->first()->health;
-    for (const Building* building : *world->buildings())
+    const QList<Building*>& buildings = world->buildings();
+    float lowest = buildings.first()->health;
+    for (const Building* building : buildings)
         lowest = std::min(lowest, building->health);
     return lowest;
 }
