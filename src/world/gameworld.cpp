@@ -8,6 +8,7 @@
 #include "ponycatalogue.h"
 #include "wavescript.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -189,6 +190,11 @@ bool GameWorld::reaches(const Monster* monster, const Pony* pony)
 {
     return squaredDistance(monster->centerX(), monster->centerY(), pony->centerX(), pony->centerY())
         <= squaredDiagonal(pony);
+}
+
+double GameWorld::reach(const Pony* pony)
+{
+    return std::sqrt(squaredDiagonal(pony));
 }
 
 bool GameWorld::isOver() const

@@ -65,9 +65,10 @@ public:
     void lose(const QString& text);
     void step(float dt);
 
-    // A monster reaches a pony within the pony's whole diagonal, centre to centre; exact for
-    // any size.
+    // A monster reaches a pony within the pony's whole diagonal, centre to centre: the step's
+    // test, exact for any size, and the reach that the headless player judges fights by.
     static bool reaches(const Monster* monster, const Pony* pony);
+    static double reach(const Pony* pony);
 
 private:
     void stepPonies(float dt);

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -30,8 +31,6 @@ constexpr int kFollowTicks = 10;
 constexpr int kShortestGlance = 40;
 constexpr int kGlanceSpread = 21;
 constexpr int kCommandsPerLook = 2;
-// Beyond this distance a pony and its monster are not fighting yet.
-constexpr float kFightingDistance = 56;
 constexpr float kCasualCureBelow = 0.25f;
 constexpr float kCasualRepairBelow = 0.3f;
 // A newcomer looks at the field every 8 to 12 seconds, and one look in ten sees nothing.
@@ -51,6 +50,13 @@ const char* const kSummonOrder[] = { "clover", "flint", "crafter", "fastmagic", 
 float share(float health, int maxHealth)
 {
     return maxHealth > 0 ? health / maxHealth : 1.0f;
+}
+
+// A player sees a pony fighting once its monster stands within the game's reach, in whole
+// pixels: the strategies were tuned with that judgement, and their games must not change.
+bool seenFighting(const Monster* monster, const Pony* pony)
+{
+    return monster->distanceTo(pony->centerX(), pony->centerY()) <= std::floor(GameWorld::reach(pony));
 }
 }
 
@@ -281,7 +287,7 @@ bool SimPlayer::putToWork(Pony* pony)
 bool SimPlayer::sendFighter(Pony* pony)
 {
     Monster* monster = qobject_cast<Monster*>(orders.value(pony));
-    const bool fighting = monster && monster->distanceTo(pony->centerX(), pony->centerY()) <= kFightingDistance;
+    const bool fighting = monster && seenFighting(monster, pony);
     if (fighting || (monster && pony->isMoving()))
         return false;
     float lowest = 1;
@@ -449,7 +455,7 @@ bool SimPlayer::standsOn(const Pony* pony, const QWidget* cell) const
 bool SimPlayer::inAFight(const Pony* pony) const
 {
     for (const Monster* monster : window->gameWorld()->monsters()) {
-        if (monster->distanceTo(pony->centerX(), pony->centerY()) <= kFightingDistance)
+        if (seenFighting(monster, pony))
             return true;
     }
     return false;
