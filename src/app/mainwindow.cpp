@@ -30,7 +30,6 @@ constexpr int kFieldWidth = 1024;
 constexpr int kFieldHeight = 768;
 constexpr int kTickMilliseconds = 100;
 constexpr float kStepSeconds = 0.1f;
-constexpr int kBuildingHealth = 500;
 constexpr int kActionColumnX = 10;
 constexpr int kSummonColumnX = 970;
 constexpr int kColumnTop = 50;
@@ -62,7 +61,7 @@ MainWindow::MainWindow(QWidget* parent)
     actionCatalogue.reset(new ActionCatalogue(world.get()));
 
     createBackground();
-    createBuildings();
+    Building::createAll(this, world.get());
     buildActionColumn();
     buildSummonColumn();
     magicLabel = createResourceLabel(300);
@@ -142,22 +141,6 @@ void MainWindow::createBackground()
     QPixmap field(kFieldWidth, kFieldHeight);
     field.fill(kFieldColour);
     background->setPixmap(field);
-}
-
-void MainWindow::createBuildings()
-{
-    const QPixmap farmPicture = PictureLoader::load(QStringLiteral("../images/building_farmfood.png"));
-    const QPixmap minePicture = PictureLoader::load(QStringLiteral("../images/building_farmstone.png"));
-    const QPixmap hospitalPicture = PictureLoader::load(QStringLiteral("../images/building_hospital.png"));
-    world->addBuilding(new Building(this, world.get(), kBuildingHealth, Building::Farm, 300, 300,
-                                    { QPoint(-25, 15), QPoint(50, 0) }, farmPicture,
-                                    QStringLiteral("Ферма")));
-    world->addBuilding(new Building(this, world.get(), kBuildingHealth, Building::Mine, 500, 400,
-                                    { QPoint(0, -25), QPoint(0, 50) }, minePicture,
-                                    QStringLiteral("Рудник")));
-    world->addBuilding(new Building(this, world.get(), kBuildingHealth, Building::Hospital, 600, 200,
-                                    { QPoint(-30, 20), QPoint(60, -30) }, hospitalPicture,
-                                    QStringLiteral("Больница")));
 }
 
 QMyButton* MainWindow::createColumnButton(int x, int index, const QString& picture, const QString& tooltip)

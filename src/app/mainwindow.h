@@ -63,7 +63,6 @@ private:
     void centreOnScreen();
     bool runStartMenu();
     void createBackground();
-    void createBuildings();
     void buildActionColumn();
     void buildSummonColumn();
     QMyButton* createColumnButton(int x, int index, const QString& picture, const QString& tooltip);

@@ -2,6 +2,7 @@
 
 #include "gameworld.h"
 #include "healthbar.h"
+#include "pictureloader.h"
 #include "pony.h"
 #include "qclicklabel.h"
 
@@ -24,6 +25,38 @@ constexpr float kRepairPerSecond = 5.0f;
 constexpr float kFastRepairPerSecond = 7.5f;
 // A pony's centre within this many pixels of a cell's centre works in that cell.
 constexpr float kCellReach = 2.0f;
+constexpr int kHealth = 500;
+
+// Where a building stands and what it shows. Each cell step is taken from the previous cell's
+// centre, the first from the building's.
+struct Plan
+{
+    Building::Kind kind;
+    const char* name;
+    QPoint centre;
+    QPoint cellSteps[2];
+    const char* picture;
+};
+
+const Plan kPlans[] = {
+    { Building::Farm, "Ферма", { 300, 300 }, { { -25, 15 }, { 50, 0 } }, "../images/building_farmfood.png" },
+    { Building::Mine, "Рудник", { 500, 400 }, { { 0, -25 }, { 0, 50 } }, "../images/building_farmstone.png" },
+    { Building::Hospital, "Больница", { 600, 200 }, { { -30, 20 }, { 60, -30 } }, "../images/building_hospital.png" },
+};
+}
+
+void Building::createAll(QWidget* parent, GameWorld* world)
+{
+    // All three pictures are loaded before the first building is made.
+    QList<QPixmap> pictures;
+    for (const Plan& plan : kPlans)
+        pictures << PictureLoader::load(QString::fromUtf8(plan.picture));
+    for (int i = 0; i < pictures.size(); ++i) {
+        const Plan& plan = kPlans[i];
+        world->addBuilding(new Building(parent, world, kHealth, plan.kind, plan.centre.x(), plan.centre.y(),
+                                        { plan.cellSteps[0], plan.cellSteps[1] }, pictures.at(i),
+                                        QString::fromUtf8(plan.name)));
+    }
 }
 
 Building::Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, int midX, int midY,

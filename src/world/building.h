@@ -21,6 +21,9 @@ class Building
 public:
     enum Kind { Farm = 0, Mine = 1, Hospital = 2 };
 
+    // The game's three buildings, farm, mine and hospital, each added to the world as it is made.
+    static void createAll(QWidget* parent, GameWorld* world);
+
     Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, int midX, int midY,
              const QList<QPoint>& cellSteps, const QPixmap& picture, const QString& name);
     ~Building();
