@@ -2,12 +2,12 @@
 
 #include "actioncatalogue.h"
 #include "building.h"
+#include "buttoncolumn.h"
 #include "dialogmenu.h"
 #include "dialogunitinfo.h"
 #include "gameworld.h"
 #include "monster.h"
 #include "monstercatalogue.h"
-#include "pictureloader.h"
 #include "pony.h"
 #include "ponycatalogue.h"
 #include "qclicklabel.h"
@@ -32,10 +32,6 @@ constexpr int kTickMilliseconds = 100;
 constexpr float kStepSeconds = 0.1f;
 constexpr int kActionColumnX = 10;
 constexpr int kSummonColumnX = 970;
-constexpr int kColumnTop = 50;
-constexpr int kColumnStep = 45;
-constexpr int kColumnButtonSize = 40;
-constexpr int kColumnIconSize = 30;
 constexpr int kManyWalkingUnits = 32;
 const QColor kFieldColour(181, 255, 108, 255);
 const char kInfoLabelStyle[] = "background-color: rgba(100,100,100,100); color: rgb(40,40,40); "
@@ -93,13 +89,13 @@ bool MainWindow::isDialogOpen()
     return openDialogCount > 0;
 }
 
-// The window's form gives it a menu bar, a tool bar, a status bar and a central widget with
-// one button; the field covers them all and they do nothing.
 int MainWindow::columnCapacity()
 {
-    return (kFieldHeight - kColumnTop - kColumnButtonSize) / kColumnStep + 1;
+    return ButtonColumn::capacity(kFieldHeight);
 }
 
+// The window's form gives it a menu bar, a tool bar, a status bar and a central widget with
+// one button; the field covers them all and they do nothing.
 void MainWindow::setupFormFurniture()
 {
     QWidget* centralWidget = new QWidget(this);
@@ -143,42 +139,24 @@ void MainWindow::createBackground()
     background->setPixmap(field);
 }
 
-QMyButton* MainWindow::createColumnButton(int x, int index, const QString& picture, const QString& tooltip)
-{
-    QMyButton* button = new QMyButton(this);
-    button->setGeometry(x, kColumnTop + kColumnStep * index, kColumnButtonSize, kColumnButtonSize);
-    button->setIcon(QIcon(PictureLoader::load(picture)));
-    button->setIconSize(QSize(kColumnIconSize, kColumnIconSize));
-    button->setToolTip(tooltip);
-    return button;
-}
-
 void MainWindow::buildActionColumn()
 {
-    const QStringList codes = actionCatalogue->codes();
-    for (int n = 0; n < codes.size(); ++n) {
-        const QString& code = codes.at(n);
-        QMyButton* button = createColumnButton(kActionColumnX, n,
-                                               QStringLiteral("../images/action_") + code + QStringLiteral(".png"),
-                                               actionCatalogue->name(code));
-        button->setProperty("actioncode", code);
+    actionButtons = ButtonColumn::build(
+        this, kActionColumnX, actionCatalogue->codes(), "actioncode",
+        [](const QString& code) { return QStringLiteral("../images/action_") + code + QStringLiteral(".png"); },
+        [this](const QString& code) { return actionCatalogue->name(code); });
+    for (QMyButton* button : qAsConst(actionButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::action_clicked_ex);
-        actionButtons.append(button);
-    }
 }
 
 void MainWindow::buildSummonColumn()
 {
-    const QStringList codes = ponyCatalogue->codes();
-    for (int n = 0; n < codes.size(); ++n) {
-        const QString& code = codes.at(n);
-        QMyButton* button = createColumnButton(kSummonColumnX, n,
-                                               QStringLiteral("../images/") + code + QStringLiteral("_ico.png"),
-                                               QStringLiteral("Призыв ") + ponyCatalogue->name(code));
-        button->setProperty("ponycode", code);
+    ponyButtons = ButtonColumn::build(
+        this, kSummonColumnX, ponyCatalogue->codes(), "ponycode",
+        [](const QString& code) { return QStringLiteral("../images/") + code + QStringLiteral("_ico.png"); },
+        [this](const QString& code) { return QStringLiteral("Призыв ") + ponyCatalogue->name(code); });
+    for (QMyButton* button : qAsConst(ponyButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::create_clicked_ex);
-        ponyButtons.append(button);
-    }
 }
 
 QLabel* MainWindow::createResourceLabel(int x)

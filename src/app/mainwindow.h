@@ -65,7 +65,6 @@ private:
     void createBackground();
     void buildActionColumn();
     void buildSummonColumn();
-    QMyButton* createColumnButton(int x, int index, const QString& picture, const QString& tooltip);
     QLabel* createResourceLabel(int x);
     void createInfoLabel();
     void startGameTimer();
