@@ -20,15 +20,23 @@ TestGameFolder::TestGameFolder(const Writer& write, bool easy)
 
 TestWindow::TestWindow(const Writer& write, bool easy)
     : TestGameFolder(write, easy)
+    , world(gameWorld())
+    , magicLabel(textLines().at(0))
+    , foodLabel(textLines().at(1))
+    , stoneLabel(textLines().at(2))
+    , infoLabel(textLines().at(3))
+    , ponyButtons(summonButtons())
+    , actionButtons(actionColumn())
 {
     menu.disarm();
+    holdClock();
     std::srand(1);
 }
 
 void TestWindow::tick(int count)
 {
     for (int i = 0; i < count; ++i)
-        QMetaObject::invokeMethod(this, "slotUpdateGame", Qt::DirectConnection);
+        tick();
 }
 
 TestWindow::Writer TestWindow::smallGame(const QString& schedule, const QString& actions)
@@ -68,7 +76,7 @@ Pony* TestWindow::summon(const QString& code)
 
 Monster* TestWindow::addMonster(const QString& code, int x, int y)
 {
-    Monster* monster = monsterCatalogue->createMonster(code, x, y);
+    Monster* monster = monsterKinds()->createMonster(code, x, y);
     if (monster)
         world->addMonster(monster);
     return monster;
