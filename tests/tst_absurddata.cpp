@@ -40,8 +40,8 @@ private slots:
         QCOMPARE(w.world->getMagic(), INT_MAX);
         QCOMPARE(w.world->getFood(), INT_MAX);
         QVERIFY(!w.world->isOver());
-        QVERIFY(!w.world->monsters()->isEmpty());
-        for (const Monster* monster : qAsConst(*w.world->monsters()))
+        QVERIFY(!w.world->monsters().isEmpty());
+        for (const Monster* monster : w.world->monsters())
             QVERIFY(qAbs(monster->x()) <= 1 << 24 && qAbs(monster->y()) <= 1 << 24);
     }
 };

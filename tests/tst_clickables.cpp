@@ -1,4 +1,4 @@
-#include "barstyle.h"
+#include "healthbar.h"
 #include "qclicklabel.h"
 #include "qmybutton.h"
 #include "qmylabel.h"
@@ -108,11 +108,11 @@ private slots:
         QTest::addColumn<int>("barWidth");
         QTest::addColumn<QString>("style");
         QTest::addColumn<int>("styleChanges");
-        QTest::newRow("a hit turns the bar red") << 100 << "d" << 40 << redBarStyle() << 1;
-        QTest::newRow("the bar stays red on the first update after a hit") << 100 << "Du" << 20 << redBarStyle() << 1;
-        QTest::newRow("the bar turns green on the second update after a hit") << 100 << "duu" << 36 << greenBarStyle() << 2;
-        QTest::newRow("two hits between updates restyle the bar once") << 100 << "dd" << 40 << redBarStyle() << 1;
-        QTest::newRow("a maximum of 0 gives an empty bar") << 0 << "hu" << 0 << greenBarStyle() << 0;
+        QTest::newRow("a hit turns the bar red") << 100 << "d" << 40 << HealthBar::redStyle() << 1;
+        QTest::newRow("the bar stays red on the first update after a hit") << 100 << "Du" << 20 << HealthBar::redStyle() << 1;
+        QTest::newRow("the bar turns green on the second update after a hit") << 100 << "duu" << 36 << HealthBar::greenStyle() << 2;
+        QTest::newRow("two hits between updates restyle the bar once") << 100 << "dd" << 40 << HealthBar::redStyle() << 1;
+        QTest::newRow("a maximum of 0 gives an empty bar") << 0 << "hu" << 0 << HealthBar::greenStyle() << 0;
     }
     void healthBarFollowsHealthAndHits()
     {

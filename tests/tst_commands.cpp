@@ -42,11 +42,11 @@ private slots:
         Pony* plain = w.summon(QStringLiteral("plain"));
         const QPoint start = plain->pos();
         QMap<QChar, QWidget*> targets{ { 'p', plain }, { 's', w.summon(QStringLiteral("small")) }, { 'f', &w } };
-        w.world->magic = 0;
+        w.world->setMagic(0);
         w.tick(5); // the monster is on its way to a building
         targets['g'] = w.summonButton(QStringLiteral("strong"));
-        targets['m'] = w.world->monsters()->first();
-        targets['c'] = w.world->buildings()->at(1)->cellList()->at(1);
+        targets['m'] = w.world->monsters().first();
+        targets['c'] = w.world->buildings().at(1)->cellList().at(1);
         QMap<QChar, QPoint> centres{ { 'f', QPoint(300, 200) } };
         for (const QChar key : { 'c', 'm' })
             centres[key] = targets[key]->pos() + QPoint(targets[key]->width() / 2, targets[key]->height() / 2);
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(plain->cursor().shape(), selected ? Qt::ArrowCursor : Qt::PointingHandCursor);
         QCOMPARE(plain->styleSheet(), QString("border: %1px solid rgb(40,100,40); border-radius: 5px").arg(selected ? 2 : 1));
         QCOMPARE(plain->pos(), destination.isEmpty() ? start : centres[destination.at(0)] - QPoint(20, 20));
-        QCOMPARE(w.world->ponies()->size(), 2);
+        QCOMPARE(w.world->ponies().size(), 2);
     }
 
     void actionsPayAndTakeEffect_data()
@@ -91,6 +91,9 @@ private slots:
         QTest::newRow("repair 10 raises every building by 50") << "[repair]\nNeedMagic=10\nValue=10\n" << 1 << 10.f << "240 100 50 10 150 150 150";
         QTest::newRow("an action of no known effect costs nothing and does nothing") << "[dance]\nNeedMagic=10\nValue=50\n" << 1 << 10.f << "250 100 50 10 100 100 100";
         QTest::newRow("repair stops at the maximum") << "[repair]\nNeedMagic=10\nValue=90\n" << 1 << 10.f << "240 100 50 10 500 500 500";
+        QTest::newRow("a cure of -50 % stops the pony at 0") << "[cure]\nNeedMagic=10\nValue=-50\n" << 1 << 10.f << "240 100 50 0 100 100 100";
+        QTest::newRow("a repair of -50 % stops every building at 0") << "[repair]\nNeedMagic=10\nValue=-50\n" << 1 << 10.f << "240 100 50 10 0 0 0";
+        QTest::newRow("an incstone of -80 empties the store and no further") << "[incstone]\nNeedMagic=10\nValue=-80\n" << 1 << 10.f << "240 100 0 10 100 100 100";
     }
     void actionsPayAndTakeEffect()
     {
@@ -100,12 +103,12 @@ private slots:
         TestWindow w(TestWindow::smallGame(QStringLiteral("9999,apple,1"), action));
         Pony* pony = w.summon(QStringLiteral("small"));
         pony->health = ponyHealth;
-        for (Building* building : qAsConst(*w.world->buildings()))
+        for (Building* building : w.world->buildings())
             building->health = 100;
         while (presses-- > 0)
             QTest::mousePress(w.actionButtons.first(), Qt::LeftButton);
-        QStringList after = { QString::number(w.world->magic), QString::number(w.world->food), QString::number(w.world->stone), QString::number(pony->health) };
-        for (const Building* building : qAsConst(*w.world->buildings()))
+        QStringList after = { QString::number(w.world->magicAmount()), QString::number(w.world->foodAmount()), QString::number(w.world->stoneAmount()), QString::number(pony->health) };
+        for (const Building* building : w.world->buildings())
             after << QString::number(building->health);
         QTEST(after.join(QLatin1Char(' ')), "magicFoodStonePonyBuildings");
     }

@@ -67,7 +67,7 @@ private slots:
         QFETCH(int, ticks);
         TestWindow w(TestWindow::smallGame(QStringLiteral("9999,apple,1"), QStringLiteral("[incfood]\nNeedMagic=100\nValue=20\n")));
         QMyButton* button = summon ? w.summonButton(QStringLiteral("strong")) : w.actionButtons.first();
-        w.world->magic = magic;
+        w.world->setMagic(magic);
         if (press)
             QTest::mousePress(button, Qt::LeftButton);
         ModalAnswerer answerer([&w, pausedTicks](QDialog* dialog) {
@@ -75,7 +75,7 @@ private slots:
             dialog->reject();
         });
         QTest::mousePress(w.summonButton(QStringLiteral("plain")), Qt::RightButton);
-        QCOMPARE(w.world->gameTime, 0.0f);
+        QCOMPARE(w.world->timeElapsed(), 0.0f);
         w.tick(ticks);
         QTEST(QString(button->isHidden() ? "hidden" : button->isEnabled() ? "enabled" : "disabled"), "state");
     }
@@ -87,8 +87,8 @@ private slots:
         Pony* pony = w.summon(QStringLiteral("plain"));
         w.world->selectPony(pony);
         pony->health = 99.9f; // shown truncated; without food she does not heal
-        w.world->food = 0;
-        w.world->magic = 99.9f;
+        w.world->setFood(0);
+        w.world->setMagic(99.9f);
         w.tick();
         QCOMPARE(w.ends.size(), 1);
         QCOMPARE(w.magicLabel->text(), QStringLiteral("Магия: 100"));
@@ -112,8 +112,8 @@ private slots:
             QTest::mousePress(w.summon(QStringLiteral("plain")), Qt::LeftButton);
         for (int i = 1; i < 3000 && w.ends.isEmpty(); ++i) {
             w.tick();
-            if (i % 10 == 0 && !w.world->monsters()->isEmpty())
-                QTest::mousePress(w.world->monsters()->first(), Qt::LeftButton);
+            if (i % 10 == 0 && !w.world->monsters().isEmpty())
+                QTest::mousePress(w.world->monsters().first(), Qt::LeftButton);
         }
         // Ticks after the end show no second box.
         w.tick(20);

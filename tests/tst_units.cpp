@@ -1,6 +1,6 @@
-#include "barstyle.h"
 #include "building.h"
 #include "gameworld.h"
+#include "healthbar.h"
 #include "monster.h"
 #include "pony.h"
 #include "qclicklabel.h"
@@ -58,9 +58,9 @@ private slots:
     {
         QFETCH(int, index);
         TestWindow w(writeGame);
-        const Building* building = w.world->buildings()->at(index);
+        const Building* building = w.world->buildings().at(index);
         QList<QPoint> cells;
-        for (const QClickLabel* cell : *building->cellList())
+        for (const QClickLabel* cell : building->cellList())
             cells << QPoint(cell->centerX(), cell->centerY());
         QTEST(cells, "cells");
         QTEST(building->healthBarLabel()->geometry(), "bar");
@@ -92,16 +92,16 @@ private slots:
     {
         QFETCH(Work, work);
         TestWindow w(writeGame);
-        Building* building = w.world->buildings()->at(work.building);
-        const QList<QClickLabel*>& cells = *building->cellList();
+        Building* building = w.world->buildings().at(work.building);
+        const QList<QClickLabel*>& cells = building->cellList();
         const Pony* pony = addPony(w, work.kind, cells.at(0)->centerX() + work.offset, cells.at(0)->centerY());
         if (work.second)
             addPony(w, work.second, cells.at(1)->centerX(), cells.at(1)->centerY());
-        w.world->food = 0;
-        w.world->stone = work.stone;
+        w.world->setFood(0);
+        w.world->setStone(work.stone);
         building->health = work.health;
         building->step(0.1f);
-        QTEST(QString::asprintf("food %.2f stone %.2f building %.2f pony %.2f", w.world->food, w.world->stone, building->health, pony->health), "after");
+        QTEST(QString::asprintf("food %.2f stone %.2f building %.2f pony %.2f", w.world->foodAmount(), w.world->stoneAmount(), building->health, pony->health), "after");
     }
 
     // The farm's picture is 101 x 81: a fruit within half its diagonal (64.7 px) hits it and stops.
@@ -125,7 +125,7 @@ private slots:
     void buildingBarIsRedInTheHitStepAndTheNext()
     {
         TestWindow w(writeGame);
-        Building* farm = w.world->buildings()->at(0);
+        Building* farm = w.world->buildings().at(0);
         QStringList looks(farm->healthBarLabel()->styleSheet());
         for (int step = 1; step <= 4; ++step) {
             farm->step(0.1f);
@@ -133,7 +133,7 @@ private slots:
                 farm->damage(250);
             looks << farm->healthBarLabel()->styleSheet();
         }
-        QCOMPARE(looks, QStringList({ redBarStyle(), greenBarStyle(), redBarStyle(), redBarStyle(), greenBarStyle() }));
+        QCOMPARE(looks, QStringList({ HealthBar::redStyle(), HealthBar::greenStyle(), HealthBar::redStyle(), HealthBar::redStyle(), HealthBar::greenStyle() }));
         QCOMPARE(farm->healthBarLabel()->width(), 50); // 250 of 500 on a 101 px picture
     }
 
@@ -169,20 +169,20 @@ private slots:
         QFETCH(QPoint, place);
         TestWindow w(writeGame);
         w.resize(window);
-        w.world->magic = magic;
+        w.world->setMagic(magic);
         for (int n = 0; n < 2; ++n)
             w.addMonster("apple", 100, 200);
         // A monster stands centred on the point it is released at.
-        QCOMPARE(w.world->monsters()->at(0)->geometry(), QRect(80, 180, 40, 40));
+        QCOMPARE(w.world->monsters().at(0)->geometry(), QRect(80, 180, 40, 40));
         QMyButton* summonStrike = w.summonButton("summonstrike");
         QTest::mouseClick(summonStrike, Qt::LeftButton);
         QTest::mouseClick(summonStrike, Qt::LeftButton);
         QCOMPARE(w.findChildren<Pony*>().size(), 1);
-        QCOMPARE(w.world->ponies()->at(0)->geometry(), QRect(place, QSize(40, 40)));
-        QCOMPARE(w.world->ponies()->at(0)->healthBarLabel()->geometry(), QRect(place + QPoint(0, 39), QSize(40, 5)));
-        QTEST(w.world->magic, "magicAfter");
-        QCOMPARE(w.world->monsters()->at(0)->health, 51.f);
-        QCOMPARE(w.world->monsters()->at(1)->health, 51.f);
+        QCOMPARE(w.world->ponies().at(0)->geometry(), QRect(place, QSize(40, 40)));
+        QCOMPARE(w.world->ponies().at(0)->healthBarLabel()->geometry(), QRect(place + QPoint(0, 39), QSize(40, 5)));
+        QTEST(w.world->magicAmount(), "magicAfter");
+        QCOMPARE(w.world->monsters().at(0)->health, 51.f);
+        QCOMPARE(w.world->monsters().at(1)->health, 51.f);
     }
 };
 

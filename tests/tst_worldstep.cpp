@@ -61,17 +61,17 @@ private slots:
         QFETCH(QString, defeat);
         TestWindow w(TestWindow::smallGame());
         const QList<QPointer<QMyLabel>> placed = place(w, units);
-        w.world->food = food;
+        w.world->setFood(food);
         w.tick(steps);
         QStringList healths;
         for (const QMyLabel* unit : placed)
             healths << (unit ? QString::number(unit->health) : QStringLiteral("-"));
-        const QStringList after = { healths.join(' '), QString::number(w.world->food), QString::number(w.world->getMagic()),
-                                    QString::number(w.world->buildings()->first()->health) };
+        const QStringList after = { healths.join(' '), QString::number(w.world->foodAmount()), QString::number(w.world->getMagic()),
+                                    QString::number(w.world->buildings().first()->health) };
         QTEST(after.join(QStringLiteral(" | ")), "after");
         QCOMPARE(w.world->defeatText(), defeat);
         if (!defeat.isEmpty())
-            QCOMPARE(w.world->gameTime, 0.0f);
+            QCOMPARE(w.world->timeElapsed(), 0.0f);
     }
 
     // A fruit stands while it fights; once nothing is in reach it picks a building and walks again.
@@ -107,7 +107,7 @@ private slots:
             const int step = check.section(QLatin1Char(':'), 0, 0).toInt();
             w.tick(step - done);
             done = step;
-            QCOMPARE(w.world->monsters()->size(), check.section(QLatin1Char(':'), 1).toInt());
+            QCOMPARE(w.world->monsters().size(), check.section(QLatin1Char(':'), 1).toInt());
         }
         QTEST(w.world->isOver() && !w.world->isLost(), "won");
     }

@@ -2,22 +2,19 @@
 
 #include "actioncatalogue.h"
 #include "building.h"
+#include "buttoncolumn.h"
 #include "dialogmenu.h"
-#include "dialogunitinfo.h"
+#include "gametick.h"
 #include "gameworld.h"
-#include "monster.h"
 #include "monstercatalogue.h"
-#include "pictureloader.h"
-#include "pony.h"
+#include "playercommands.h"
 #include "ponycatalogue.h"
-#include "qclicklabel.h"
 #include "qmybutton.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -29,15 +26,8 @@ namespace {
 constexpr int kFieldWidth = 1024;
 constexpr int kFieldHeight = 768;
 constexpr int kTickMilliseconds = 100;
-constexpr float kStepSeconds = 0.1f;
-constexpr int kBuildingHealth = 500;
 constexpr int kActionColumnX = 10;
 constexpr int kSummonColumnX = 970;
-constexpr int kColumnTop = 50;
-constexpr int kColumnStep = 45;
-constexpr int kColumnButtonSize = 40;
-constexpr int kColumnIconSize = 30;
-constexpr int kManyWalkingUnits = 32;
 const QColor kFieldColour(181, 255, 108, 255);
 const char kInfoLabelStyle[] = "background-color: rgba(100,100,100,100); color: rgb(40,40,40); "
                                "border: 3px solid rgb(80,160,80); border-radius: 10px;";
@@ -60,9 +50,11 @@ MainWindow::MainWindow(QWidget* parent)
     monsterCatalogue.reset(new MonsterCatalogue(this, world.get(), easyMode));
     world->setCatalogues(monsterCatalogue.get(), ponyCatalogue.get());
     actionCatalogue.reset(new ActionCatalogue(world.get()));
+    commands.reset(new PlayerCommands(this, world.get(), ponyCatalogue.get(), monsterCatalogue.get(),
+                                      actionCatalogue.get()));
 
     createBackground();
-    createBuildings();
+    Building::createAll(this, world.get());
     buildActionColumn();
     buildSummonColumn();
     magicLabel = createResourceLabel(300);
@@ -94,13 +86,13 @@ bool MainWindow::isDialogOpen()
     return openDialogCount > 0;
 }
 
-// The window's form gives it a menu bar, a tool bar, a status bar and a central widget with
-// one button; the field covers them all and they do nothing.
 int MainWindow::columnCapacity()
 {
-    return (kFieldHeight - kColumnTop - kColumnButtonSize) / kColumnStep + 1;
+    return ButtonColumn::capacity(kFieldHeight);
 }
 
+// The window's form gives it a menu bar, a tool bar, a status bar and a central widget with
+// one button; the field covers them all and they do nothing.
 void MainWindow::setupFormFurniture()
 {
     QWidget* centralWidget = new QWidget(this);
@@ -144,58 +136,24 @@ void MainWindow::createBackground()
     background->setPixmap(field);
 }
 
-void MainWindow::createBuildings()
-{
-    const QPixmap farmPicture = PictureLoader::load(QStringLiteral("../images/building_farmfood.png"));
-    const QPixmap minePicture = PictureLoader::load(QStringLiteral("../images/building_farmstone.png"));
-    const QPixmap hospitalPicture = PictureLoader::load(QStringLiteral("../images/building_hospital.png"));
-    world->addBuilding(new Building(this, world.get(), kBuildingHealth, Building::Farm, 300, 300,
-                                    { QPoint(-25, 15), QPoint(50, 0) }, farmPicture,
-                                    QStringLiteral("Ферма")));
-    world->addBuilding(new Building(this, world.get(), kBuildingHealth, Building::Mine, 500, 400,
-                                    { QPoint(0, -25), QPoint(0, 50) }, minePicture,
-                                    QStringLiteral("Рудник")));
-    world->addBuilding(new Building(this, world.get(), kBuildingHealth, Building::Hospital, 600, 200,
-                                    { QPoint(-30, 20), QPoint(60, -30) }, hospitalPicture,
-                                    QStringLiteral("Больница")));
-}
-
-QMyButton* MainWindow::createColumnButton(int x, int index, const QString& picture, const QString& tooltip)
-{
-    QMyButton* button = new QMyButton(this);
-    button->setGeometry(x, kColumnTop + kColumnStep * index, kColumnButtonSize, kColumnButtonSize);
-    button->setIcon(QIcon(PictureLoader::load(picture)));
-    button->setIconSize(QSize(kColumnIconSize, kColumnIconSize));
-    button->setToolTip(tooltip);
-    return button;
-}
-
 void MainWindow::buildActionColumn()
 {
-    const QStringList codes = actionCatalogue->codes();
-    for (int n = 0; n < codes.size(); ++n) {
-        const QString& code = codes.at(n);
-        QMyButton* button = createColumnButton(kActionColumnX, n,
-                                               QStringLiteral("../images/action_") + code + QStringLiteral(".png"),
-                                               actionCatalogue->name(code));
-        button->setProperty("actioncode", code);
+    actionButtons = ButtonColumn::build(
+        this, kActionColumnX, actionCatalogue->codes(), "actioncode",
+        [](const QString& code) { return QStringLiteral("../images/action_") + code + QStringLiteral(".png"); },
+        [this](const QString& code) { return actionCatalogue->name(code); });
+    for (QMyButton* button : qAsConst(actionButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::action_clicked_ex);
-        actionButtons.append(button);
-    }
 }
 
 void MainWindow::buildSummonColumn()
 {
-    const QStringList codes = ponyCatalogue->codes();
-    for (int n = 0; n < codes.size(); ++n) {
-        const QString& code = codes.at(n);
-        QMyButton* button = createColumnButton(kSummonColumnX, n,
-                                               QStringLiteral("../images/") + code + QStringLiteral("_ico.png"),
-                                               QStringLiteral("Призыв ") + ponyCatalogue->name(code));
-        button->setProperty("ponycode", code);
+    ponyButtons = ButtonColumn::build(
+        this, kSummonColumnX, ponyCatalogue->codes(), "ponycode",
+        [](const QString& code) { return QStringLiteral("../images/") + code + QStringLiteral("_ico.png"); },
+        [this](const QString& code) { return QStringLiteral("Призыв ") + ponyCatalogue->name(code); });
+    for (QMyButton* button : qAsConst(ponyButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::create_clicked_ex);
-        ponyButtons.append(button);
-    }
 }
 
 QLabel* MainWindow::createResourceLabel(int x)
@@ -223,59 +181,22 @@ void MainWindow::createInfoLabel()
 
 void MainWindow::startGameTimer()
 {
-    QTimer* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &MainWindow::slotUpdateGame);
-    timer->start(kTickMilliseconds);
+    const GameTick::Screen screen = { this, magicLabel, foodLabel, stoneLabel, infoLabel, ponyButtons, actionButtons };
+    gameTick.reset(new GameTick(world.get(), ponyCatalogue.get(), actionCatalogue.get(), screen,
+                                [this](const QString& title, const QString& text) { announceEnd(title, text); }));
+    gameTimer = new QTimer(this);
+    connect(gameTimer, &QTimer::timeout, this, &MainWindow::slotUpdateGame);
+    gameTimer->start(kTickMilliseconds);
 }
 
-void MainWindow::slotUpdateGame()
+void MainWindow::tick()
 {
-    // Paused while an information dialog exists; frozen once the game has ended.
-    if (openDialogCount > 0)
-        return;
-    if (world->isOver())
-        return;
-    const bool manyMoves = manyUnitsWalk();
-    if (manyMoves)
-        holdFieldUpdates(true);
-    world->step(kStepSeconds);
-    if (manyMoves)
-        holdFieldUpdates(false);
-    actionCatalogue->tick(kStepSeconds);
-    refreshLabels();
-    refreshSummonButtons();
-    refreshActionButtons();
-    refreshStatusLine();
-    if (!world->isOver())
-        return;
-    if (world->isLost())
-        announceEnd(QStringLiteral("Поражение!"), world->defeatText());
-    else
-        announceEnd(QStringLiteral("Победа!"), QStringLiteral("Восставшие фрукты уничтожены, Ольтерия спасена."));
+    gameTick->run(isDialogOpen());
 }
 
-// Qt merges two rectangles per moved widget into the window's dirty region and clips every
-// widget of the repaint against it, a cost that grows with the square of the moves. Many
-// moves are cheaper as one repaint of the whole window, a few as Qt's own small repaints;
-// a field of standing units with a few walking ones must not repaint every standing one.
-bool MainWindow::manyUnitsWalk() const
+void MainWindow::holdClock()
 {
-    const int walking = world->walkingUnits();
-    return walking >= kManyWalkingUnits && 3 * walking >= world->units();
-}
-
-// While the step moves the units, the field's updates are held and the window is then marked
-// dirty once. The attribute is set directly, because setUpdatesEnabled(true) would also mark
-// every child dirty on its own, which costs Qt a search of its siblings per child.
-void MainWindow::holdFieldUpdates(bool hold)
-{
-    setAttribute(Qt::WA_UpdatesDisabled, hold);
-    for (QObject* child : children()) {
-        if (child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow())
-            static_cast<QWidget*>(child)->setAttribute(Qt::WA_UpdatesDisabled, hold);
-    }
-    if (!hold)
-        update();
+    gameTimer->stop();
 }
 
 void MainWindow::announceEnd(const QString& title, const QString& text)
@@ -283,105 +204,37 @@ void MainWindow::announceEnd(const QString& title, const QString& text)
     QMessageBox::information(nullptr, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-void MainWindow::refreshLabels()
-{
-    magicLabel->setText(QStringLiteral("Магия: ") + QString::number(world->getMagic()));
-    foodLabel->setText(QStringLiteral("Еда: ") + QString::number(world->getFood()));
-    stoneLabel->setText(QStringLiteral("Камень: ") + QString::number(world->getStone()));
-}
-
-void MainWindow::refreshSummonButtons()
-{
-    const QStringList codes = ponyCatalogue->codes();
-    for (int i = 0; i < codes.size() && i < ponyButtons.size(); ++i) {
-        QMyButton* button = ponyButtons.at(i);
-        // Each pony can be summoned once: its button goes for the rest of the game.
-        if (world->hasPony(codes.at(i))) {
-            button->hide();
-        } else {
-            button->show();
-            button->setEnabled(ponyCatalogue->canSummon(codes.at(i)));
-        }
-    }
-}
-
-void MainWindow::refreshActionButtons()
-{
-    const QStringList codes = actionCatalogue->codes();
-    for (int i = 0; i < codes.size() && i < actionButtons.size(); ++i) {
-        QMyButton* button = actionButtons.at(i);
-        button->setEnabled(actionCatalogue->canUse(codes.at(i)));
-        button->setVisible(actionCatalogue->isReady(codes.at(i)));
-    }
-}
-
-void MainWindow::refreshStatusLine()
-{
-    const Pony* pony = world->selectedPony();
-    if (pony)
-        infoLabel->setText(pony->statusText());
-    infoLabel->setVisible(pony != nullptr);
-}
-
-void MainWindow::sendSelectedPonyTo(int x, int y)
-{
-    if (Pony* pony = world->selectedPony())
-        pony->moveTo(x, y);
-}
-
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        sendSelectedPonyTo(event->pos().x(), event->pos().y());
+    commands->fieldPressed(event);
 }
 
 void MainWindow::pony_clicked(QMyLabel* sender, bool isleft)
 {
-    Pony* pony = qobject_cast<Pony*>(sender);
-    if (!pony)
-        return;
-    if (isleft)
-        world->selectPony(pony);
-    else
-        DialogUnitInfo::showUnitInfo(this, pony->name, ponyCatalogue->infoText(pony->code));
+    commands->ponyClicked(sender, isleft);
 }
 
 void MainWindow::create_clicked_ex(QMyButton* sender, bool isleft)
 {
-    const QString code = sender->property("ponycode").toString();
-    if (!isleft) {
-        DialogUnitInfo::showUnitInfo(this, ponyCatalogue->name(code), ponyCatalogue->infoText(code));
-        return;
-    }
-    Pony* pony = ponyCatalogue->createPony(code);
-    if (!pony)
-        return;
-    connect(pony, &QMyLabel::clicked, this, &MainWindow::pony_clicked);
-    world->addPony(pony);
+    commands->summonButtonClicked(sender, isleft);
+}
+
+void MainWindow::slotUpdateGame()
+{
+    tick();
 }
 
 void MainWindow::action_clicked_ex(QMyButton* sender, bool isleft)
 {
-    const QString code = sender->property("actioncode").toString();
-    if (isleft)
-        actionCatalogue->apply(code);
-    else
-        DialogUnitInfo::showUnitInfo(this, actionCatalogue->name(code), actionCatalogue->infoText(code));
+    commands->actionButtonClicked(sender, isleft);
 }
 
 void MainWindow::building_cell_clicked(QClickLabel* sender, bool isleft)
 {
-    if (isleft)
-        sendSelectedPonyTo(sender->centerX(), sender->centerY());
+    commands->cellClicked(sender, isleft);
 }
 
 void MainWindow::monster_clicked(QMyLabel* sender, bool isleft)
 {
-    if (isleft) {
-        sendSelectedPonyTo(sender->centerX(), sender->centerY());
-        return;
-    }
-    const Monster* monster = qobject_cast<Monster*>(sender);
-    if (monster)
-        DialogUnitInfo::showUnitInfo(this, monster->name, monsterCatalogue->infoText(monster->code));
+    commands->monsterClicked(sender, isleft);
 }

@@ -7,17 +7,21 @@
 #include <memory>
 
 class ActionCatalogue;
+class GameTick;
 class GameWorld;
 class MonsterCatalogue;
+class PlayerCommands;
 class PonyCatalogue;
 class QClickLabel;
 class QLabel;
 class QMouseEvent;
 class QMyButton;
 class QMyLabel;
+class QTimer;
 
 // The game window: the whole field, its frame, the two button columns and the game timer.
-// Its slots are the player's commands; slotUpdateGame() is the game's clock.
+// Its slots pass the player's commands and the timer's ticks on to the rooms that carry them
+// out: PlayerCommands (src/units) and GameTick (src/world).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -32,21 +36,24 @@ public:
     // How many buttons a side column shows before they run past the bottom of the field.
     static int columnCapacity();
 
+    // One tick of the game clock, exactly as the timer runs it.
+    void tick();
+    // Stops the timer, for a program or a test that calls tick() itself.
+    void holdClock();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     // Shows the end of the game; a headless player or a test answers it without blocking.
     virtual void announceEnd(const QString& title, const QString& text);
 
-    std::unique_ptr<GameWorld> world;
-    std::unique_ptr<PonyCatalogue> ponyCatalogue;
-    std::unique_ptr<MonsterCatalogue> monsterCatalogue;
-    std::unique_ptr<ActionCatalogue> actionCatalogue;
-    QLabel* magicLabel = nullptr;
-    QLabel* foodLabel = nullptr;
-    QLabel* stoneLabel = nullptr;
-    QLabel* infoLabel = nullptr;
-    QList<QMyButton*> ponyButtons;
-    QList<QMyButton*> actionButtons;
+    // What a headless player or a test looks at and sets up.
+    GameWorld* gameWorld() const { return world.get(); }
+    const PonyCatalogue* ponyKinds() const { return ponyCatalogue.get(); }
+    MonsterCatalogue* monsterKinds() const { return monsterCatalogue.get(); }
+    const QList<QMyButton*>& summonButtons() const { return ponyButtons; }
+    const QList<QMyButton*>& actionColumn() const { return actionButtons; }
+    // The magic, food and stone labels, then the status line.
+    QList<const QLabel*> textLines() const { return { magicLabel, foodLabel, stoneLabel, infoLabel }; }
 
 private Q_SLOTS:
     void pony_clicked(QMyLabel* sender, bool isleft);
@@ -63,20 +70,25 @@ private:
     void centreOnScreen();
     bool runStartMenu();
     void createBackground();
-    void createBuildings();
     void buildActionColumn();
     void buildSummonColumn();
-    QMyButton* createColumnButton(int x, int index, const QString& picture, const QString& tooltip);
     QLabel* createResourceLabel(int x);
     void createInfoLabel();
     void startGameTimer();
-    bool manyUnitsWalk() const;
-    void holdFieldUpdates(bool hold);
-    void refreshLabels();
-    void refreshSummonButtons();
-    void refreshActionButtons();
-    void refreshStatusLine();
-    void sendSelectedPonyTo(int x, int y);
+
+    std::unique_ptr<GameWorld> world;
+    std::unique_ptr<PonyCatalogue> ponyCatalogue;
+    std::unique_ptr<MonsterCatalogue> monsterCatalogue;
+    std::unique_ptr<ActionCatalogue> actionCatalogue;
+    QLabel* magicLabel = nullptr;
+    QLabel* foodLabel = nullptr;
+    QLabel* stoneLabel = nullptr;
+    QLabel* infoLabel = nullptr;
+    QList<QMyButton*> ponyButtons;
+    QList<QMyButton*> actionButtons;
+    std::unique_ptr<PlayerCommands> commands;
+    std::unique_ptr<GameTick> gameTick;
+    QTimer* gameTimer = nullptr;
 
     static int openDialogCount;
 };

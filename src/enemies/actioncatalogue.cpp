@@ -70,11 +70,11 @@ void ActionCatalogue::applyEffect(const ActionInfo& record)
         world->addStone(static_cast<float>(record.value));
         break;
     case ActionKind::Cure:
-        for (Pony* pony : qAsConst(*world->ponies()))
+        for (Pony* pony : world->ponies())
             pony->heal(percentOf(record.value, pony->maxHealth));
         break;
     case ActionKind::Repair:
-        for (Building* building : qAsConst(*world->buildings()))
+        for (Building* building : world->buildings())
             building->repair(percentOf(record.value, building->maxHealth));
         break;
     case ActionKind::None:

@@ -1,25 +1,18 @@
 #include "qmylabel.h"
 
-#include "barstyle.h"
+#include "healthbar.h"
 #include "numeric.h"
 
 #include <QMouseEvent>
 
 #include <cmath>
 
-namespace {
-constexpr int kBarHeight = 5;
-}
-
 QMyLabel::QMyLabel(QWidget* parent)
     : QLabel(parent)
 {
 }
 
-QMyLabel::~QMyLabel()
-{
-    delete healthBar;
-}
+QMyLabel::~QMyLabel() = default;
 
 void QMyLabel::mousePressEvent(QMouseEvent* event)
 {
@@ -71,60 +64,33 @@ void QMyLabel::updatePosition(float dt)
         }
         move(truncateToPixel(posX), truncateToPixel(posY));
         if (healthBar)
-            healthBar->move(x(), y() + height() - 1);
+            healthBar->moveTo(x(), y() + height() - 1);
     }
-    resizeHealthBar();
-    // A bar stays red for one update after the last damage, then turns green.
-    if (hurt)
-        hurt = false;
-    else
-        paintBarRed(false);
+    if (healthBar)
+        healthBar->update(health, maxHealth, width());
 }
 
-void QMyLabel::resizeHealthBar()
-{
-    // Every geometry change costs Qt a repaint of both rectangles, so an unchanged bar is left alone.
-    if (!healthBar)
-        return;
-    const int newWidth = barWidth(health, maxHealth, width());
-    if (healthBar->width() != newWidth || healthBar->height() != kBarHeight)
-        healthBar->resize(newWidth, kBarHeight);
-}
-
-void QMyLabel::paintBarRed(bool red)
-{
-    // The colour is remembered, so that a tick never compares style sheets as text.
-    if (!healthBar || barRed == red)
-        return;
-    barRed = red;
-    healthBar->setStyleSheet(red ? redBarStyle() : greenBarStyle());
-}
-
+// The bar hangs under the unit and covers its lowest pixel row.
 void QMyLabel::createHealthBar()
 {
-    healthBar = new QLabel(parentWidget());
-    healthBar->setGeometry(x(), y() + height() - 1, width(), kBarHeight);
-    healthBar->setStyleSheet(greenBarStyle());
-    barRed = false;
-    healthBar->show();
+    healthBar.reset(new HealthBar(parentWidget(), x(), y() + height() - 1, width(), false));
+}
+
+QLabel* QMyLabel::healthBarLabel() const
+{
+    return healthBar ? healthBar->label() : nullptr;
 }
 
 void QMyLabel::heal(float amount)
 {
-    health += amount;
-    if (health > maxHealth)
-        health = static_cast<float>(maxHealth);
+    health = boundedHealth(health + amount, maxHealth);
 }
 
 void QMyLabel::damage(float amount)
 {
-    health -= amount;
-    if (health < 0)
-        health = 0;
-    if (!hurt) {
-        hurt = true;
-        paintBarRed(true);
-    }
+    health = boundedHealth(health - amount, maxHealth);
+    if (healthBar)
+        healthBar->hit();
 }
 
 bool QMyLabel::isFullHealth() const

@@ -3,6 +3,9 @@
 
 #include <QLabel>
 
+#include <memory>
+
+class HealthBar;
 class QMouseEvent;
 
 // A clickable picture with health and a health bar that glides towards a target point:
@@ -27,7 +30,7 @@ public:
     int centerX() const;
     int centerY() const;
     float distanceTo(int x, int y) const;
-    QLabel* healthBarLabel() const { return healthBar; }
+    QLabel* healthBarLabel() const;
 
     int speed = 0;
     // Damage per second of fighting, from the unit's kind.
@@ -42,9 +45,6 @@ public Q_SLOTS:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void resizeHealthBar();
-    void paintBarRed(bool red);
-
     int targetX = 0;
     int targetY = 0;
     float posX = 0;
@@ -52,9 +52,7 @@ private:
     bool moving = false;
     float velocityX = 0;
     float velocityY = 0;
-    QLabel* healthBar = nullptr;
-    bool hurt = false;
-    bool barRed = false;
+    std::unique_ptr<HealthBar> healthBar;
 };
 
 #endif

@@ -1,8 +1,8 @@
 #include "building.h"
 
-#include "barstyle.h"
 #include "gameworld.h"
-#include "numeric.h"
+#include "healthbar.h"
+#include "pictureloader.h"
 #include "pony.h"
 #include "qclicklabel.h"
 
@@ -25,6 +25,38 @@ constexpr float kRepairPerSecond = 5.0f;
 constexpr float kFastRepairPerSecond = 7.5f;
 // A pony's centre within this many pixels of a cell's centre works in that cell.
 constexpr float kCellReach = 2.0f;
+constexpr int kHealth = 500;
+
+// Where a building stands and what it shows. Each cell step is taken from the previous cell's
+// centre, the first from the building's.
+struct Plan
+{
+    Building::Kind kind;
+    const char* name;
+    QPoint centre;
+    QPoint cellSteps[2];
+    const char* picture;
+};
+
+const Plan kPlans[] = {
+    { Building::Farm, "Ферма", { 300, 300 }, { { -25, 15 }, { 50, 0 } }, "../images/building_farmfood.png" },
+    { Building::Mine, "Рудник", { 500, 400 }, { { 0, -25 }, { 0, 50 } }, "../images/building_farmstone.png" },
+    { Building::Hospital, "Больница", { 600, 200 }, { { -30, 20 }, { 60, -30 } }, "../images/building_hospital.png" },
+};
+}
+
+void Building::createAll(QWidget* parent, GameWorld* world)
+{
+    // All three pictures are loaded before the first building is made.
+    QList<QPixmap> pictures;
+    for (const Plan& plan : kPlans)
+        pictures << PictureLoader::load(QString::fromUtf8(plan.picture));
+    for (int i = 0; i < pictures.size(); ++i) {
+        const Plan& plan = kPlans[i];
+        world->addBuilding(new Building(parent, world, kHealth, plan.kind, plan.centre.x(), plan.centre.y(),
+                                        { plan.cellSteps[0], plan.cellSteps[1] }, pictures.at(i),
+                                        QString::fromUtf8(plan.name)));
+    }
 }
 
 Building::Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, int midX, int midY,
@@ -58,53 +90,44 @@ Building::Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, i
         cells->append(cell);
     }
     createHealthBar();
-    hurt = false;
 }
 
-// The picture, the cells and the bar are widgets of the window, which deletes them.
+// The picture and the cells are widgets of the window, which deletes them.
 Building::~Building() = default;
 
+// Red until the first step: a building turns green once it has stood a step unhurt.
 void Building::createHealthBar()
 {
-    healthBar = new QLabel(parent);
-    healthBar->setGeometry(midX - width / 2, midY + height / 2 - 1, width, 5);
-    healthBar->setStyleSheet(redBarStyle());
-    healthBar->show();
+    healthBar.reset(new HealthBar(parent, midX - width / 2, midY + height / 2 - 1, width, true));
+}
+
+QLabel* Building::healthBarLabel() const
+{
+    return healthBar->label();
 }
 
 void Building::damage(float amount)
 {
-    health -= amount;
-    if (health < 0)
-        health = 0;
-    if (!hurt) {
-        hurt = true;
-        setStyleIfChanged(healthBar, redBarStyle());
-    }
+    health = boundedHealth(health - amount, maxHealth);
+    healthBar->hit();
 }
 
 void Building::repair(float amount)
 {
-    health += amount;
-    if (health > maxHealth)
-        health = static_cast<float>(maxHealth);
+    health = boundedHealth(health + amount, maxHealth);
 }
 
 void Building::step(float dt)
 {
-    // Drawn before the work of this step: the bar shows the health the step started with.
-    healthBar->setGeometry(healthBar->x(), healthBar->y(), barWidth(health, maxHealth, width), 5);
-    for (Pony* pony : qAsConst(*world->ponies())) {
+    // Drawn before the work of this step: the bar shows the health the step started with, and a
+    // building stays red for the whole step after its last hit.
+    healthBar->update(health, maxHealth, width);
+    for (Pony* pony : world->ponies()) {
         for (const QClickLabel* cell : qAsConst(*cells)) {
             if (pony->distanceTo(cell->centerX(), cell->centerY()) <= kCellReach)
                 letPonyWork(pony, dt);
         }
     }
-    // A building stays red for the whole step after its last hit.
-    if (hurt)
-        hurt = false;
-    else
-        setStyleIfChanged(healthBar, greenBarStyle());
 }
 
 void Building::letPonyWork(Pony* pony, float dt)
@@ -118,8 +141,6 @@ void Building::letPonyWork(Pony* pony, float dt)
     // Repair needs at least one whole stone; each working pony repairs, and pays, separately.
     if (health < maxHealth && world->getStone() > 0) {
         world->spendStone(dt + dt);
-        health += dt * (pony->bonus == kFastRepairBonus ? kFastRepairPerSecond : kRepairPerSecond);
-        if (health > maxHealth)
-            health = static_cast<float>(maxHealth);
+        repair(dt * (pony->bonus == kFastRepairBonus ? kFastRepairPerSecond : kRepairPerSecond));
     }
 }

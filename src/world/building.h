@@ -9,6 +9,7 @@
 #include <memory>
 
 class GameWorld;
+class HealthBar;
 class Pony;
 class QClickLabel;
 class QLabel;
@@ -20,6 +21,9 @@ class Building
 public:
     enum Kind { Farm = 0, Mine = 1, Hospital = 2 };
 
+    // The game's three buildings, farm, mine and hospital, each added to the world as it is made.
+    static void createAll(QWidget* parent, GameWorld* world);
+
     Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, int midX, int midY,
              const QList<QPoint>& cellSteps, const QPixmap& picture, const QString& name);
     ~Building();
@@ -29,8 +33,8 @@ public:
     void damage(float amount);
     void repair(float amount);
     void step(float dt);
-    QList<QClickLabel*>* cellList() const { return cells.get(); }
-    QLabel* healthBarLabel() const { return healthBar; }
+    const QList<QClickLabel*>& cellList() const { return *cells; }
+    QLabel* healthBarLabel() const;
 
     float health;
     const int maxHealth;
@@ -48,8 +52,7 @@ private:
     QWidget* parent;
     GameWorld* world;
     std::unique_ptr<QList<QClickLabel*>> cells;
-    QLabel* healthBar = nullptr;
-    bool hurt = false;
+    std::unique_ptr<HealthBar> healthBar;
 };
 
 #endif

@@ -8,6 +8,7 @@
 #include "ponycatalogue.h"
 #include "wavescript.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -36,13 +37,11 @@ double squaredDistance(int x1, int y1, int x2, int y2)
     return dx * dx + dy * dy;
 }
 
-// A monster reaches a pony within the pony's whole diagonal.
-bool reachesPony(const Monster* monster, const Pony* pony)
+double squaredDiagonal(const Pony* pony)
 {
     const double w = pony->width();
     const double h = pony->height();
-    return squaredDistance(monster->centerX(), monster->centerY(), pony->centerX(), pony->centerY())
-        <= w * w + h * h;
+    return w * w + h * h;
 }
 
 // A monster reaches a building within half the picture's diagonal.
@@ -100,26 +99,42 @@ void GameWorld::addFood(float amount)
 
 void GameWorld::addStone(float amount)
 {
-    stone += amount;
+    setStone(stone + amount);
 }
 
 void GameWorld::spendMagic(float amount)
 {
-    magic -= amount;
-    if (magic < 0)
-        magic = 0;
+    setMagic(magic - amount);
 }
 
 void GameWorld::spendStone(float amount)
 {
-    stone -= amount;
-    if (stone < 0)
-        stone = 0;
+    setStone(stone - amount);
+}
+
+void GameWorld::setFood(float amount)
+{
+    food = amount;
+}
+
+void GameWorld::setStone(float amount)
+{
+    stone = amount < 0 ? 0.0f : amount;
+}
+
+void GameWorld::setMagic(float amount)
+{
+    magic = amount < 0 ? 0.0f : amount;
 }
 
 void GameWorld::addBuilding(Building* building)
 {
     buildingList->append(building);
+}
+
+void GameWorld::addMonster(Monster* monster)
+{
+    monsterList->append(monster);
 }
 
 bool GameWorld::hasPony(const QString& code) const
@@ -169,6 +184,17 @@ int GameWorld::walkingUnits() const
     for (const Monster* monster : qAsConst(*monsterList))
         walking += monster->isMoving();
     return walking;
+}
+
+bool GameWorld::reaches(const Monster* monster, const Pony* pony)
+{
+    return squaredDistance(monster->centerX(), monster->centerY(), pony->centerX(), pony->centerY())
+        <= squaredDiagonal(pony);
+}
+
+double GameWorld::reach(const Pony* pony)
+{
+    return std::sqrt(squaredDiagonal(pony));
 }
 
 bool GameWorld::isOver() const
@@ -253,7 +279,7 @@ bool GameWorld::fightMonsters(float dt)
     for (Monster* monster : qAsConst(*monsterList)) {
         const float hit = dt * monster->attack;
         for (Pony* pony : qAsConst(*ponyList)) {
-            if (!reachesPony(monster, pony))
+            if (!reaches(monster, pony))
                 continue;
             pony->damage(hit);
             monster->attacking = true;
@@ -301,5 +327,5 @@ void GameWorld::releaseDueMonster()
     if (!waveScript->takeDue(gameTime, x, y, code) || !monsterCatalogue)
         return;
     if (Monster* monster = monsterCatalogue->createMonster(code, x, y))
-        monsterList->append(monster);
+        addMonster(monster);
 }

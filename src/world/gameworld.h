@@ -29,16 +29,27 @@ public:
     int getFood() const;
     int getStone() const;
     int getMagic() const;
+    // Stone and magic never go below 0, whatever the sign of the amount; food has no bound.
     void addFood(float amount);
     void addStone(float amount);
     void spendMagic(float amount);
     void spendStone(float amount);
+    // A game set up in a given state, by a test or a tool; the same bounds hold.
+    void setFood(float amount);
+    void setStone(float amount);
+    void setMagic(float amount);
+    // The exact stores and clock, for charts and tests; the game shows the truncated stores.
+    float foodAmount() const { return food; }
+    float stoneAmount() const { return stone; }
+    float magicAmount() const { return magic; }
+    float timeElapsed() const { return gameTime; }
 
-    QList<Pony*>* ponies() const { return ponyList.get(); }
-    QList<Monster*>* monsters() const { return monsterList.get(); }
-    QList<Building*>* buildings() const { return buildingList.get(); }
-    WaveScript* script() const { return waveScript.get(); }
+    const QList<Pony*>& ponies() const { return *ponyList; }
+    const QList<Monster*>& monsters() const { return *monsterList; }
+    const QList<Building*>& buildings() const { return *buildingList; }
     void addBuilding(Building* building);
+    // A monster on the field, as the schedule releases one; the world deletes it when it dies.
+    void addMonster(Monster* monster);
 
     bool hasPony(const QString& code) const;
     void addPony(Pony* pony);
@@ -54,10 +65,10 @@ public:
     void lose(const QString& text);
     void step(float dt);
 
-    float food = 100.0f;
-    float stone = 50.0f;
-    float magic = 250.0f;
-    float gameTime = 0.0f;
+    // A monster reaches a pony within the pony's whole diagonal, centre to centre: the step's
+    // test, exact for any size, and the reach that the headless player judges fights by.
+    static bool reaches(const Monster* monster, const Pony* pony);
+    static double reach(const Pony* pony);
 
 private:
     void stepPonies(float dt);
@@ -67,6 +78,10 @@ private:
     void removeDeadMonsters();
     void releaseDueMonster();
 
+    float food = 100.0f;
+    float stone = 50.0f;
+    float magic = 250.0f;
+    float gameTime = 0.0f;
     int state = 0;
     QString message;
     std::unique_ptr<QList<Pony*>> ponyList;

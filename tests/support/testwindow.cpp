@@ -20,15 +20,23 @@ TestGameFolder::TestGameFolder(const Writer& write, bool easy)
 
 TestWindow::TestWindow(const Writer& write, bool easy)
     : TestGameFolder(write, easy)
+    , world(gameWorld())
+    , magicLabel(textLines().at(0))
+    , foodLabel(textLines().at(1))
+    , stoneLabel(textLines().at(2))
+    , infoLabel(textLines().at(3))
+    , ponyButtons(summonButtons())
+    , actionButtons(actionColumn())
 {
     menu.disarm();
+    holdClock();
     std::srand(1);
 }
 
 void TestWindow::tick(int count)
 {
     for (int i = 0; i < count; ++i)
-        QMetaObject::invokeMethod(this, "slotUpdateGame", Qt::DirectConnection);
+        tick();
 }
 
 TestWindow::Writer TestWindow::smallGame(const QString& schedule, const QString& actions)
@@ -61,15 +69,17 @@ QMyButton* TestWindow::summonButton(const QString& code) const
 
 Pony* TestWindow::summon(const QString& code)
 {
-    const int before = world->ponies()->size();
+    const int before = world->ponies().size();
     QTest::mousePress(summonButton(code), Qt::LeftButton);
-    return world->ponies()->size() > before ? world->ponies()->last() : nullptr;
+    return world->ponies().size() > before ? world->ponies().last() : nullptr;
 }
 
 Monster* TestWindow::addMonster(const QString& code, int x, int y)
 {
-    world->monsters()->append(monsterCatalogue->createMonster(code, x, y));
-    return world->monsters()->last();
+    Monster* monster = monsterKinds()->createMonster(code, x, y);
+    if (monster)
+        world->addMonster(monster);
+    return monster;
 }
 
 QMyLabel* TestWindow::place(const QString& code, int x, int y)

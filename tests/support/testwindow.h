@@ -8,8 +8,10 @@
 
 #include <functional>
 
+class GameWorld;
 class Monster;
 class Pony;
+class QLabel;
 class QMyButton;
 class QMyLabel;
 
@@ -31,14 +33,15 @@ class TestWindow : private TestGameFolder, public MainWindow
 public:
     explicit TestWindow(const Writer& write = {}, bool easy = false);
 
-    using MainWindow::world;
-    using MainWindow::magicLabel;
-    using MainWindow::foodLabel;
-    using MainWindow::stoneLabel;
-    using MainWindow::infoLabel;
-    using MainWindow::ponyButtons;
-    using MainWindow::actionButtons;
     using TestGameFolder::menu;
+    // The parts of the window that the tests look at and set up.
+    GameWorld* const world;
+    const QLabel* const magicLabel;
+    const QLabel* const foodLabel;
+    const QLabel* const stoneLabel;
+    const QLabel* const infoLabel;
+    const QList<QMyButton*>& ponyButtons;
+    const QList<QMyButton*>& actionButtons;
 
     // A small game: ponies "plain" (Простушка), "small" (Крошка, 30 health), "strong" (1000 health,
     // attack 500, speed 200, summoned for 100 magic), "fastheal", "fastmagic" and "healer" (whose
@@ -49,7 +52,8 @@ public:
     static Writer smallGame(const QString& schedule = QStringLiteral("9999,apple,1"),
                             const QString& actions = QString());
 
-    void tick(int count = 1);
+    void tick(int count);
+    using MainWindow::tick;
     QMyButton* summonButton(const QString& code) const;
     // Through its summon button; null if the summon failed.
     Pony* summon(const QString& code);

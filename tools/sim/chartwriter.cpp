@@ -32,8 +32,8 @@ float roundUp(float value, float step)
 
 void ChartWriter::sample(const GameWorld& world, float lowestBuilding)
 {
-    const Sample s = { world.gameTime, { world.magic, world.food, world.stone, lowestBuilding,
-                                         static_cast<float>(world.monsters()->size()) } };
+    const Sample s = { world.timeElapsed(), { world.magicAmount(), world.foodAmount(), world.stoneAmount(),
+                                              lowestBuilding, static_cast<float>(world.monsters().size()) } };
     samples.append(s);
 }
 

@@ -103,16 +103,16 @@ int main(int argc, char* argv[])
     SimPlayer player(&window, strategy, seed);
     ChartWriter chart;
     const GameWorld& world = *window.gameWorld();
-    for (float nextSample = 0; window.outcome().isEmpty() && world.gameTime < limit;) {
+    for (float nextSample = 0; window.outcome().isEmpty() && world.timeElapsed() < limit;) {
         player.act();
         window.tick();
         // No event loop runs here: objects the game deletes later would pile up for good.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (world.gameTime >= nextSample) {
+        if (world.timeElapsed() >= nextSample) {
             chart.sample(world, window.lowestBuildingHealth());
             nextSample += 1;
         }
-        if (shotTime >= 0 && world.gameTime >= shotTime) {
+        if (shotTime >= 0 && world.timeElapsed() >= shotTime) {
             QApplication::processEvents();
             if (!window.grab().save(shotFile))
                 err << "olteria-sim: cannot write " << shotFile << "\n";
@@ -122,12 +122,12 @@ int main(int argc, char* argv[])
     chart.sample(world, window.lowestBuildingHealth());
 
     const QString outcome = window.outcome().isEmpty() ? QStringLiteral("timeout") : window.outcome();
-    QTextStream(stdout) << "outcome=" << outcome << " time=" << QString::number(world.gameTime, 'f', 1)
+    QTextStream(stdout) << "outcome=" << outcome << " time=" << QString::number(world.timeElapsed(), 'f', 1)
                         << " lowest_building=" << static_cast<int>(window.lowestBuildingHealth()) << " magic=" << world.getMagic()
                         << " food=" << world.getFood() << " stone=" << world.getStone() << " seed=" << seed
                         << " mode=" << mode << " strategy=" << strategy << "\n";
     const QString title = QStringLiteral("%1 player, %2 mode, seed %3: %4 after %5 s")
-                              .arg(strategy, mode).arg(seed).arg(outcome).arg(world.gameTime, 0, 'f', 1);
+                              .arg(strategy, mode).arg(seed).arg(outcome).arg(world.timeElapsed(), 0, 'f', 1);
     if (!chartFile.isEmpty() && !chart.write(chartFile, title))
         err << "olteria-sim: cannot write " << chartFile << "\n";
     return outcome == QLatin1String("won") ? 0 : outcome == QLatin1String("lost") ? 1 : 2;

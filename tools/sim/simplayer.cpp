@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -32,8 +33,6 @@ constexpr int kFollowTicks = 10;
 constexpr int kShortestGlance = 40;
 constexpr int kGlanceSpread = 21;
 constexpr int kCommandsPerLook = 2;
-// Beyond this distance a pony and its monster are not fighting yet.
-constexpr float kFightingDistance = 56;
 constexpr float kCasualCureBelow = 0.25f;
 constexpr float kCasualRepairBelow = 0.3f;
 // A newcomer looks at the field every 8 to 12 seconds, and one look in ten sees nothing.
@@ -60,6 +59,13 @@ const PonyRule kStriker{ PonyRule::By::Code, DataSchema::kSummonStrike };
 float share(float health, int maxHealth)
 {
     return maxHealth > 0 ? health / maxHealth : 1.0f;
+}
+
+// A player sees a pony fighting once its monster stands within the game's reach, in whole
+// pixels: the strategies were tuned with that judgement, and their games must not change.
+bool seenFighting(const Monster* monster, const Pony* pony)
+{
+    return monster->distanceTo(pony->centerX(), pony->centerY()) <= std::floor(GameWorld::reach(pony));
 }
 }
 
@@ -129,9 +135,9 @@ bool SimPlayer::press(const QList<QMyButton*>& column, const char* property, con
 
 QWidget* SimPlayer::cell(int kind, int index) const
 {
-    for (const Building* building : *window->gameWorld()->buildings()) {
-        if (building->kind == kind && index < building->cellList()->size())
-            return building->cellList()->at(index);
+    for (const Building* building : window->gameWorld()->buildings()) {
+        if (building->kind == kind && index < building->cellList().size())
+            return building->cellList().at(index);
     }
     return nullptr;
 }
@@ -141,8 +147,8 @@ Monster* SimPlayer::mostThreatening() const
 {
     Monster* nearest = nullptr;
     float best = std::numeric_limits<float>::max();
-    for (Monster* monster : *window->gameWorld()->monsters()) {
-        for (const Building* building : *window->gameWorld()->buildings()) {
+    for (Monster* monster : window->gameWorld()->monsters()) {
+        for (const Building* building : window->gameWorld()->buildings()) {
             const float distance = monster->distanceTo(building->midX, building->midY);
             if (distance < best) {
                 best = distance;
@@ -155,8 +161,8 @@ Monster* SimPlayer::mostThreatening() const
 
 int SimPlayer::weakestBuilding(float* lowest) const
 {
-    const Building* weakest = window->gameWorld()->buildings()->first();
-    for (const Building* building : *window->gameWorld()->buildings()) {
+    const Building* weakest = window->gameWorld()->buildings().first();
+    for (const Building* building : window->gameWorld()->buildings()) {
         if (share(building->health, building->maxHealth) < share(weakest->health, weakest->maxHealth))
             weakest = building;
     }
@@ -182,7 +188,7 @@ void SimPlayer::command(Pony* pony)
         healing.remove(pony);
     float lowest = 1;
     if (healing.contains(pony))
-        order(pony, cell(Building::Hospital, window->gameWorld()->ponies()->indexOf(pony) % 2), false);
+        order(pony, cell(Building::Hospital, window->gameWorld()->ponies().indexOf(pony) % 2), false);
     else if (kFarmFoodWorker.isCarriedBy(pony->code, pony->bonus))
         order(pony, cell(Building::Farm, 0), false);
     else if (kFarmStoneWorker.isCarriedBy(pony->code, pony->bonus))
@@ -215,7 +221,7 @@ void SimPlayer::actLikeAMachine()
     ++ticks;
     const GameWorld* world = window->gameWorld();
     float lowestPony = 1;
-    for (const Pony* pony : *world->ponies())
+    for (const Pony* pony : world->ponies())
         lowestPony = qMin(lowestPony, share(pony->health, pony->maxHealth));
     float lowestBuilding = 1;
     weakestBuilding(&lowestBuilding);
@@ -231,9 +237,9 @@ void SimPlayer::actLikeAMachine()
     for (const QString& code : qAsConst(firstSummons))
         press(summons, "ponycode", code);
     float monsterHealth = 0;
-    for (const Monster* monster : *world->monsters())
+    for (const Monster* monster : world->monsters())
         monsterHealth += monster->health;
-    if (world->monsters()->size() >= kSeveralMonsters || monsterHealth >= kWorthALightning)
+    if (world->monsters().size() >= kSeveralMonsters || monsterHealth >= kWorthALightning)
         press(summons, "ponycode", striker);
     // Until the strike pony is out, only the magic beyond her price goes to other ponies.
     const int reserve = world->hasPony(striker) ? 0 : window->ponyKinds()->info(striker).needMagic;
@@ -241,7 +247,7 @@ void SimPlayer::actLikeAMachine()
         if (world->getMagic() - reserve >= window->ponyKinds()->info(code).needMagic)
             press(summons, "ponycode", code);
     }
-    for (Pony* pony : *world->ponies())
+    for (Pony* pony : world->ponies())
         command(pony);
 }
 
@@ -257,7 +263,7 @@ void SimPlayer::lookAtTheField()
     commandsLeft = kCommandsPerLook;
     const GameWorld* world = window->gameWorld();
     float lowestPony = 1;
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         lowestPony = qMin(lowestPony, share(pony->health, pony->maxHealth));
         if (share(pony->health, pony->maxHealth) >= kWell)
             healing.remove(pony);
@@ -269,13 +275,13 @@ void SimPlayer::lookAtTheField()
         giveCommand(press(actions, "actioncode", DataSchema::kCure));
     if (lowestBuilding < kCasualRepairBelow && commandsLeft > 0)
         giveCommand(press(actions, "actioncode", DataSchema::kRepair));
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         if (commandsLeft > 0)
             sendToHospital(pony);
     }
     if (commandsLeft > 0)
         summonNext();
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         if (commandsLeft > 0 && !putToWork(pony))
             sendFighter(pony);
     }
@@ -320,7 +326,7 @@ bool SimPlayer::putToWork(Pony* pony)
 bool SimPlayer::sendFighter(Pony* pony)
 {
     Monster* monster = qobject_cast<Monster*>(orders.value(pony));
-    const bool fighting = monster && monster->distanceTo(pony->centerX(), pony->centerY()) <= kFightingDistance;
+    const bool fighting = monster && seenFighting(monster, pony);
     if (fighting || (monster && pony->isMoving()))
         return false;
     float lowest = 1;
@@ -341,7 +347,7 @@ void SimPlayer::lookLikeANewcomer()
 {
     const GameWorld* world = window->gameWorld();
     Pony* weakest = nullptr;
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         if (!weakest || share(pony->health, pony->maxHealth) < share(weakest->health, weakest->maxHealth))
             weakest = pony;
         if (share(pony->health, pony->maxHealth) > kWell)
@@ -360,7 +366,7 @@ void SimPlayer::lookLikeANewcomer()
         takeToHospital(weakest);
     // A pony just summoned is put to work before the next one comes.
     QList<Pony*> fighters;
-    for (Pony* pony : *world->ponies()) {
+    for (Pony* pony : world->ponies()) {
         if (commandsLeft > 0 && !keepAtPost(pony))
             fighters.append(pony);
     }
@@ -462,7 +468,7 @@ void SimPlayer::clickNear(QWidget* widget)
 
 QWidget* SimPlayer::post(const Pony* pony) const
 {
-    const int summoned = window->gameWorld()->ponies()->indexOf(const_cast<Pony*>(pony));
+    const int summoned = window->gameWorld()->ponies().indexOf(const_cast<Pony*>(pony));
     if (summoned == 0)
         return cell(Building::Farm, 0);
     if (summoned == 1)
@@ -473,7 +479,7 @@ QWidget* SimPlayer::post(const Pony* pony) const
 QWidget* SimPlayer::freeHospitalCell() const
 {
     QWidget* bed = cell(Building::Hospital, 0);
-    for (const Pony* pony : *window->gameWorld()->ponies()) {
+    for (const Pony* pony : window->gameWorld()->ponies()) {
         if (standsOn(pony, bed))
             return cell(Building::Hospital, 1);
     }
@@ -487,8 +493,8 @@ bool SimPlayer::standsOn(const Pony* pony, const QWidget* cell) const
 
 bool SimPlayer::inAFight(const Pony* pony) const
 {
-    for (const Monster* monster : *window->gameWorld()->monsters()) {
-        if (monster->distanceTo(pony->centerX(), pony->centerY()) <= kFightingDistance)
+    for (const Monster* monster : window->gameWorld()->monsters()) {
+        if (seenFighting(monster, pony))
             return true;
     }
     return false;

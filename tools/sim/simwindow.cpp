@@ -3,8 +3,6 @@
 #include "building.h"
 #include "gameworld.h"
 
-#include <QTimer>
-
 #include <algorithm>
 
 SimWindow::SimWindow(QWidget* parent)
@@ -12,24 +10,19 @@ SimWindow::SimWindow(QWidget* parent)
 {
     // The sim drives the clock itself, as fast as it can: the window's own timer must not
     // add ticks of its own whenever events are processed.
-    for (QTimer* timer : findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-        timer->stop();
+    holdClock();
 }
 
 float SimWindow::lowestBuildingHealth() const
 {
-    float lowest = world->buildings()->first()->health;
-    for (const Building* building : *world->buildings())
+    const QList<Building*>& buildings = gameWorld()->buildings();
+    float lowest = buildings.first()->health;
+    for (const Building* building : buildings)
         lowest = std::min(lowest, building->health);
     return lowest;
 }
 
-void SimWindow::tick()
-{
-    QMetaObject::invokeMethod(this, "slotUpdateGame", Qt::DirectConnection);
-}
-
 void SimWindow::announceEnd(const QString& /*title*/, const QString& /*text*/)
 {
-    result = world->isLost() ? QStringLiteral("lost") : QStringLiteral("won");
+    result = gameWorld()->isLost() ? QStringLiteral("lost") : QStringLiteral("won");
 }

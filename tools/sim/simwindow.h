@@ -15,16 +15,14 @@ class SimWindow : public MainWindow
 public:
     explicit SimWindow(QWidget* parent = nullptr);
 
-    // One tick of the game clock, exactly as the window's timer would run it.
-    void tick();
     // "won" or "lost" once the game has ended, empty before.
     QString outcome() const { return result; }
-    const GameWorld* gameWorld() const { return world.get(); }
     // Health of the most damaged building, the figure that decides a defeat by siege.
     float lowestBuildingHealth() const;
-    const PonyCatalogue* ponyKinds() const { return ponyCatalogue.get(); }
-    const QList<QMyButton*>& summonButtons() const { return ponyButtons; }
-    const QList<QMyButton*>& actionColumn() const { return actionButtons; }
+    const GameWorld* gameWorld() const { return MainWindow::gameWorld(); }
+    using MainWindow::ponyKinds;
+    using MainWindow::summonButtons;
+    using MainWindow::actionColumn;
 
 protected:
     void announceEnd(const QString& title, const QString& text) override;

@@ -1,0 +1,57 @@
+#ifndef GAMETICK_H
+#define GAMETICK_H
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class ActionCatalogue;
+class GameWorld;
+class PonyCatalogue;
+class QLabel;
+class QMyButton;
+class QWidget;
+
+// The game's clock, 0.1 s of game time a call: it steps the world, counts the actions'
+// cooldowns down, shows the stores, offers the buttons the player can use, follows the selected
+// pony in the status line and announces the end of the game once.
+class GameTick
+{
+public:
+    // What the tick shows on the field. The button lists run parallel to the catalogues' codes.
+    struct Screen
+    {
+        QWidget* field;
+        QLabel* magicLabel;
+        QLabel* foodLabel;
+        QLabel* stoneLabel;
+        QLabel* infoLabel;
+        QList<QMyButton*> ponyButtons;
+        QList<QMyButton*> actionButtons;
+    };
+    using Announcer = std::function<void(const QString& title, const QString& text)>;
+
+    GameTick(GameWorld* world, const PonyCatalogue* ponies, ActionCatalogue* actions, const Screen& screen,
+             const Announcer& announceEnd);
+
+    // Paused while an information dialog is open, frozen once the game has ended.
+    void run(bool dialogOpen);
+
+private:
+    bool manyUnitsWalk() const;
+    void holdFieldUpdates(bool hold);
+    void refreshLabels();
+    void refreshSummonButtons();
+    void refreshActionButtons();
+    void refreshStatusLine();
+    void announceEndIfOver();
+
+    GameWorld* world;
+    const PonyCatalogue* ponyCatalogue;
+    ActionCatalogue* actionCatalogue;
+    Screen screen;
+    Announcer announceEnd;
+};
+
+#endif
