@@ -24,6 +24,18 @@ static void put(const QString& relPath, const QByteArray& bytes)
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
+// A PNG of one colour, as a modder's paint program saves it.
+static QByteArray png(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 static int lint(const QStringList& args, QString& output)
 {
     QProcess process;
@@ -77,6 +89,8 @@ private slots:
         row("a picture that is no image", "images/monster_apple.png", "not a png", "images/monster_apple.png: error:", "cannot be read", 1);
         row("a unit picture too large", "images/clover_ico.png", hugePng(), "images/clover_ico.png: error:", "4096", 1);
         row("a building picture too large", "images/building_farmfood.png", hugePng(), "images/building_farmfood.png: error:", "farm", 1);
+        row("a 2x picture not twice its 1x picture", "images/monster_apple@2x.png", png(50, 50), "images/monster_apple@2x.png: warning:", "not twice", 0);
+        row("a 2x picture without its 1x picture", "images/monster_kiwi@2x.png", png(66, 66), "images/monster_kiwi@2x.png: warning:", "monster_kiwi.png", 0);
         row("a missing schedule", "config/monsterscript.dat", QByteArray(), "config/monsterscript.dat: error:", "missing", 1);
         row("an empty schedule", "config/monsterscript.dat", "", "config/monsterscript.dat: error:", "0.1 s", 1);
         row("a line of too few fields", "config/monsterscript.dat", "5,apple\n", "config/monsterscript.dat:1: error:", "skips", 1);

@@ -3,6 +3,7 @@
 #include "datalocation.h"
 #include "gamefont.h"
 #include "mainwindow.h"
+#include "pictureloader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,8 @@ int GameLauncher::play(const QString& executableDirectory)
     if (!data.enter())
         return reportMissingData(QStringLiteral("Игра не может перейти в папку %1.").arg(data.root()));
     useGameFont();
+    // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
+    PictureLoader::setPixelRatio(qApp->devicePixelRatio());
     MainWindow window;
     window.show();
     return QApplication::exec();

@@ -85,6 +85,7 @@ void DataLinter::run()
     checkPicture(imageFile(kFarmPicture), QStringLiteral("the farm"));
     checkPicture(imageFile(kMinePicture), QStringLiteral("the mine"));
     checkPicture(imageFile(kHospitalPicture), QStringLiteral("the hospital"));
+    checkSharpPictures();
     // Without ponies there is no menu sentence to miss; that is an error of its own.
     if (!ponyCodes.isEmpty())
         checkStartMenu();
@@ -145,6 +146,27 @@ void DataLinter::checkPicture(const QString& relPath, const QString& shownFor)
     if (PictureLoader::loadImage(path).isNull())
         findings.error(relPath, 0, QStringLiteral("the picture cannot be read as an image; ") + becomes
                                        + QStringLiteral("; save it again as PNG"));
+}
+
+// A sharp picture is only drawn in place of its 1x picture, and at exactly twice its size.
+void DataLinter::checkSharpPictures()
+{
+    const QDir images(dataDir.filePath(QLatin1String(kImagesFolder)));
+    for (const QString& name : images.entryList({ QStringLiteral("*@2x.png") }, QDir::Files, QDir::Name)) {
+        const QString sharpFile = imageFile(qPrintable(name));
+        const QString plainFile = imageFile(qPrintable(QString(name).replace(QStringLiteral("@2x.png"), QStringLiteral(".png"))));
+        const QSize plain = PictureLoader::loadImage(dataDir.filePath(plainFile)).size();
+        const QSize sharp = PictureLoader::loadImage(dataDir.filePath(sharpFile)).size();
+        if (!QFileInfo::exists(dataDir.filePath(plainFile)))
+            findings.warning(sharpFile, 0, QStringLiteral("there is no %1 beside it; the game draws a 2x picture only in place "
+                                                          "of its 1x picture, so it never shows this one; add %1 or remove it")
+                                               .arg(plainFile));
+        else if (plain.isValid() && sharp.isValid() && sharp != plain * 2)
+            findings.warning(sharpFile, 0, QStringLiteral("it is %1 x %2, not twice %3 (%4 x %5); on a scaled screen the game "
+                                                          "stretches it to %6 x %7; render it at exactly twice the size")
+                                               .arg(sharp.width()).arg(sharp.height()).arg(plainFile).arg(plain.width())
+                                               .arg(plain.height()).arg(plain.width() * 2).arg(plain.height() * 2));
+    }
 }
 
 void DataLinter::checkStartMenu()

@@ -22,6 +22,7 @@ private:
     QByteArray readFile(const QString& relPath, const QString& withoutIt);
     QStringList checkCatalogue(const CatalogueRules& rules, const QString& withoutIt);
     void checkPicture(const QString& relPath, const QString& shownFor);
+    void checkSharpPictures();
     void checkStartMenu();
 
     const QDir dataDir;

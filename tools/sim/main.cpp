@@ -10,6 +10,7 @@
 #include "datalocation.h"
 #include "gamefont.h"
 #include "gameworld.h"
+#include "pictureloader.h"
 #include "simplayer.h"
 #include "simwindow.h"
 
@@ -57,6 +58,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     useGameFont();
+    PictureLoader::setPixelRatio(app.devicePixelRatio());
     QTextStream err(stderr);
     QCommandLineParser parser;
     parser.addOptions({ { "data", "Game folder with config/ and images/.", "DIR" },
