@@ -12,6 +12,7 @@ OLTERIA_PACKAGES=(
   ninja-build
   qtbase5-dev        # Qt Core/Gui/Widgets/Test with their CMake files
   qtbase5-dev-tools  # moc
+  qtmultimedia5-dev  # Qt Multimedia: the game's sounds
   fonts-dejavu-core  # a font for the offscreen platform in tests
   fonts-liberation2  # the game's font: Arial's metrics, which its layout is made for
 )

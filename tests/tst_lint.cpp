@@ -91,6 +91,7 @@ private slots:
         row("a building picture too large", "images/building_farmfood.png", hugePng(), "images/building_farmfood.png: error:", "farm", 1);
         row("a 2x picture not twice its 1x picture", "images/monster_apple@2x.png", png(50, 50), "images/monster_apple@2x.png: warning:", "not twice", 0);
         row("a 2x picture without its 1x picture", "images/monster_kiwi@2x.png", png(66, 66), "images/monster_kiwi@2x.png: warning:", "monster_kiwi.png", 0);
+        row("a sound that is no WAV file", "sounds/summon.wav", "ID3 mp3 bytes", "sounds/summon.wav: warning:", "not a WAV", 0);
         row("a missing schedule", "config/monsterscript.dat", QByteArray(), "config/monsterscript.dat: error:", "missing", 1);
         row("an empty schedule", "config/monsterscript.dat", "", "config/monsterscript.dat: error:", "0.1 s", 1);
         row("a line of too few fields", "config/monsterscript.dat", "5,apple\n", "config/monsterscript.dat:1: error:", "skips", 1);

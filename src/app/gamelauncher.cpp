@@ -2,8 +2,10 @@
 
 #include "datalocation.h"
 #include "gamefont.h"
+#include "gamesounds.h"
 #include "mainwindow.h"
 #include "pictureloader.h"
+#include "speaker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,6 +33,9 @@ int GameLauncher::play(const QString& executableDirectory)
     useGameFont();
     // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
     PictureLoader::setPixelRatio(qApp->devicePixelRatio());
+    const std::unique_ptr<Speaker> speaker = QCoreApplication::arguments().contains(QStringLiteral("--mute"))
+        ? nullptr : Speaker::forThisDesktop();
+    GameSounds::setOutput(speaker.get());
     MainWindow window;
     window.show();
     return QApplication::exec();

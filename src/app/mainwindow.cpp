@@ -7,6 +7,7 @@
 #include "gametick.h"
 #include "gameworld.h"
 #include "monstercatalogue.h"
+#include "gamesounds.h"
 #include "playercommands.h"
 #include "ponycatalogue.h"
 #include "qmybutton.h"
@@ -50,8 +51,9 @@ MainWindow::MainWindow(QWidget* parent)
     monsterCatalogue.reset(new MonsterCatalogue(this, world.get(), easyMode));
     world->setCatalogues(monsterCatalogue.get(), ponyCatalogue.get());
     actionCatalogue.reset(new ActionCatalogue(world.get()));
+    sounds = GameSounds::forGame(ponyCatalogue->codes(), monsterCatalogue->codes(), actionCatalogue->codes());
     commands.reset(new PlayerCommands(this, world.get(), ponyCatalogue.get(), monsterCatalogue.get(),
-                                      actionCatalogue.get()));
+                                      actionCatalogue.get(), sounds.get()));
 
     createBackground();
     Building::createAll(this, world.get());
@@ -182,7 +184,7 @@ void MainWindow::createInfoLabel()
 void MainWindow::startGameTimer()
 {
     const GameTick::Screen screen = { this, magicLabel, foodLabel, stoneLabel, infoLabel, ponyButtons, actionButtons };
-    gameTick.reset(new GameTick(world.get(), ponyCatalogue.get(), actionCatalogue.get(), screen,
+    gameTick.reset(new GameTick(world.get(), ponyCatalogue.get(), actionCatalogue.get(), screen, sounds.get(),
                                 [this](const QString& title, const QString& text) { announceEnd(title, text); }));
     gameTimer = new QTimer(this);
     connect(gameTimer, &QTimer::timeout, this, &MainWindow::slotUpdateGame);

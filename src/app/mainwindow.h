@@ -7,6 +7,7 @@
 #include <memory>
 
 class ActionCatalogue;
+class GameSounds;
 class GameTick;
 class GameWorld;
 class MonsterCatalogue;
@@ -86,6 +87,7 @@ private:
     QLabel* infoLabel = nullptr;
     QList<QMyButton*> ponyButtons;
     QList<QMyButton*> actionButtons;
+    std::unique_ptr<GameSounds> sounds;
     std::unique_ptr<PlayerCommands> commands;
     std::unique_ptr<GameTick> gameTick;
     QTimer* gameTimer = nullptr;

@@ -50,14 +50,15 @@ void ActionCatalogue::tick(float dt)
     }
 }
 
-void ActionCatalogue::apply(const QString& code)
+bool ActionCatalogue::apply(const QString& code)
 {
     if (!canUse(code))
-        return;
+        return false;
     cooldowns[code] = kCooldownSeconds;
     const ActionInfo record = info(code);
     world->spendMagic(static_cast<float>(record.needMagic));
     applyEffect(record);
+    return true;
 }
 
 void ActionCatalogue::applyEffect(const ActionInfo& record)

@@ -15,7 +15,8 @@ public:
     bool canUse(const QString& code) const;
     bool isReady(const QString& code) const;
     void tick(float dt);
-    void apply(const QString& code);
+    // Whether the action could be used and was.
+    bool apply(const QString& code);
 
 private:
     void applyEffect(const ActionInfo& record);

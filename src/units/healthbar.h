@@ -34,6 +34,8 @@ public:
     // Once per update: the width for the health, and green unless hit since the last update.
     void update(float health, int maxHealth, int fullWidth);
     QLabel* label() const { return bar; }
+    // Hit since the last update: in a world step, hit by a fruit in this step's fight.
+    bool wasHit() const { return hurt; }
 
 private:
     void paintRed(bool red);

@@ -2,6 +2,7 @@
 
 #include "actioncatalogue.h"
 #include "dialogunitinfo.h"
+#include "gamesounds.h"
 #include "gameworld.h"
 #include "monster.h"
 #include "monstercatalogue.h"
@@ -13,12 +14,13 @@
 #include <QMouseEvent>
 
 PlayerCommands::PlayerCommands(QWidget* window, GameWorld* world, PonyCatalogue* ponies,
-                               const MonsterCatalogue* monsters, ActionCatalogue* actions)
+                               const MonsterCatalogue* monsters, ActionCatalogue* actions, GameSounds* sounds)
     : window(window)
     , world(world)
     , ponyCatalogue(ponies)
     , monsterCatalogue(monsters)
     , actionCatalogue(actions)
+    , sounds(sounds)
 {
 }
 
@@ -50,14 +52,16 @@ void PlayerCommands::summon(const QString& code)
     // By the slot's name, as the cells and the monsters are connected: the window is a room above.
     QObject::connect(pony, SIGNAL(clicked(QMyLabel*,bool)), window, SLOT(pony_clicked(QMyLabel*,bool)));
     world->addPony(pony);
+    sounds->ponySummoned(code);
 }
 
 void PlayerCommands::actionButtonClicked(const QMyButton* sender, bool isleft)
 {
     const QString code = sender->property("actioncode").toString();
-    if (isleft)
-        actionCatalogue->apply(code);
-    else
+    if (isleft) {
+        if (actionCatalogue->apply(code))
+            sounds->actionUsed(code);
+    } else
         DialogUnitInfo::showUnitInfo(window, actionCatalogue->name(code), actionCatalogue->infoText(code));
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 class ActionCatalogue;
+class GameSounds;
 class GameWorld;
 class MonsterCatalogue;
 class PonyCatalogue;
@@ -20,7 +21,7 @@ class PlayerCommands
 {
 public:
     PlayerCommands(QWidget* window, GameWorld* world, PonyCatalogue* ponies, const MonsterCatalogue* monsters,
-                   ActionCatalogue* actions);
+                   ActionCatalogue* actions, GameSounds* sounds);
 
     void ponyClicked(QMyLabel* sender, bool isleft);
     void summonButtonClicked(const QMyButton* sender, bool isleft);
@@ -38,6 +39,7 @@ private:
     PonyCatalogue* ponyCatalogue;
     const MonsterCatalogue* monsterCatalogue;
     ActionCatalogue* actionCatalogue;
+    GameSounds* sounds;
 };
 
 #endif

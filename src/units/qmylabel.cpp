@@ -81,6 +81,11 @@ QLabel* QMyLabel::healthBarLabel() const
     return healthBar ? healthBar->label() : nullptr;
 }
 
+bool QMyLabel::wasHit() const
+{
+    return healthBar && healthBar->wasHit();
+}
+
 void QMyLabel::heal(float amount)
 {
     health = boundedHealth(health + amount, maxHealth);

@@ -31,6 +31,8 @@ public:
     int centerY() const;
     float distanceTo(int x, int y) const;
     QLabel* healthBarLabel() const;
+    // Hit in the last step's fight.
+    bool wasHit() const;
 
     int speed = 0;
     // Damage per second of fighting, from the unit's kind.

@@ -106,6 +106,11 @@ QLabel* Building::healthBarLabel() const
     return healthBar->label();
 }
 
+bool Building::wasHit() const
+{
+    return healthBar->wasHit();
+}
+
 void Building::damage(float amount)
 {
     health = boundedHealth(health - amount, maxHealth);

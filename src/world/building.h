@@ -35,6 +35,8 @@ public:
     void step(float dt);
     const QList<QClickLabel*>& cellList() const { return *cells; }
     QLabel* healthBarLabel() const;
+    // Hit by a fruit in the last step.
+    bool wasHit() const;
 
     float health;
     const int maxHealth;

@@ -1,6 +1,7 @@
 #include "gametick.h"
 
 #include "actioncatalogue.h"
+#include "gamesounds.h"
 #include "gameworld.h"
 #include "pony.h"
 #include "ponycatalogue.h"
@@ -14,17 +15,19 @@ constexpr int kManyWalkingUnits = 32;
 }
 
 GameTick::GameTick(GameWorld* world, const PonyCatalogue* ponies, ActionCatalogue* actions, const Screen& screen,
-                   const Announcer& announceEnd)
+                   GameSounds* sounds, const Announcer& announceEnd)
     : world(world)
     , ponyCatalogue(ponies)
     , actionCatalogue(actions)
     , screen(screen)
+    , sounds(sounds)
     , announceEnd(announceEnd)
 {
 }
 
 void GameTick::run(bool dialogOpen)
 {
+    sounds->pause(dialogOpen);
     if (dialogOpen || world->isOver())
         return;
     const bool manyMoves = manyUnitsWalk();
@@ -33,6 +36,7 @@ void GameTick::run(bool dialogOpen)
     world->step(kStepSeconds);
     if (manyMoves)
         holdFieldUpdates(false);
+    sounds->stepped(*world);
     actionCatalogue->tick(kStepSeconds);
     refreshLabels();
     refreshSummonButtons();
@@ -111,6 +115,7 @@ void GameTick::announceEndIfOver()
 {
     if (!world->isOver())
         return;
+    sounds->ended(*world);
     if (world->isLost())
         announceEnd(QStringLiteral("Поражение!"), world->defeatText());
     else

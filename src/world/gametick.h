@@ -7,6 +7,7 @@
 #include <functional>
 
 class ActionCatalogue;
+class GameSounds;
 class GameWorld;
 class PonyCatalogue;
 class QLabel;
@@ -33,7 +34,7 @@ public:
     using Announcer = std::function<void(const QString& title, const QString& text)>;
 
     GameTick(GameWorld* world, const PonyCatalogue* ponies, ActionCatalogue* actions, const Screen& screen,
-             const Announcer& announceEnd);
+             GameSounds* sounds, const Announcer& announceEnd);
 
     // Paused while an information dialog is open, frozen once the game has ended.
     void run(bool dialogOpen);
@@ -51,6 +52,7 @@ private:
     const PonyCatalogue* ponyCatalogue;
     ActionCatalogue* actionCatalogue;
     Screen screen;
+    GameSounds* sounds;
     Announcer announceEnd;
 };
 

@@ -217,6 +217,7 @@ void GameWorld::step(float dt)
 {
     if (state != kRunning)
         return;
+    entered = nullptr;
     stepPonies(dt);
     stepBuildings(dt);
     walkMonsters(dt);
@@ -326,6 +327,8 @@ void GameWorld::releaseDueMonster()
     QString code;
     if (!waveScript->takeDue(gameTime, x, y, code) || !monsterCatalogue)
         return;
-    if (Monster* monster = monsterCatalogue->createMonster(code, x, y))
+    if (Monster* monster = monsterCatalogue->createMonster(code, x, y)) {
         addMonster(monster);
+        entered = monster;
+    }
 }

@@ -50,6 +50,8 @@ public:
     void addBuilding(Building* building);
     // A monster on the field, as the schedule releases one; the world deletes it when it dies.
     void addMonster(Monster* monster);
+    // The monster the schedule let in during the last step, if any.
+    const Monster* enteredLastStep() const { return entered; }
 
     bool hasPony(const QString& code) const;
     void addPony(Pony* pony);
@@ -84,6 +86,7 @@ private:
     float gameTime = 0.0f;
     int state = 0;
     QString message;
+    const Monster* entered = nullptr;
     std::unique_ptr<QList<Pony*>> ponyList;
     std::unique_ptr<QList<Monster*>> monsterList;
     std::unique_ptr<QList<Building*>> buildingList;

@@ -22,7 +22,8 @@ GameDir::~GameDir()
 
 void GameDir::copyShippedData()
 {
-    for (const char* folder : { "config", "images" }) {
+    QDir(root.path()).mkdir(QStringLiteral("sounds"));
+    for (const char* folder : { "config", "images", "sounds" }) {
         const QDir shipped(QStringLiteral(OLTERIA_SOURCE_DIR "/") + QLatin1String(folder));
         for (const QString& name : shipped.entryList(QDir::Files)) {
             if (!QFile::copy(shipped.filePath(name), root.filePath(QLatin1String(folder) + QLatin1Char('/') + name)))

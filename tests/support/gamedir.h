@@ -13,7 +13,7 @@ public:
     GameDir();
     ~GameDir();
 
-    // The game's own config/ and images/, as the repository ships them.
+    // The game's own config/, images/ and sounds/, as the repository ships them.
     void copyShippedData();
     // config/<fileName> in Windows-1251, the encoding the game reads.
     void writeIni(const QString& fileName, const QString& text);

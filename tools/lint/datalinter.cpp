@@ -4,6 +4,7 @@
 #include "kindtable.h"
 #include "pictureloader.h"
 #include "schedulechecker.h"
+#include "soundfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -86,6 +87,7 @@ void DataLinter::run()
     checkPicture(imageFile(kMinePicture), QStringLiteral("the mine"));
     checkPicture(imageFile(kHospitalPicture), QStringLiteral("the hospital"));
     checkSharpPictures();
+    checkSounds();
     // Without ponies there is no menu sentence to miss; that is an error of its own.
     if (!ponyCodes.isEmpty())
         checkStartMenu();
@@ -146,6 +148,19 @@ void DataLinter::checkPicture(const QString& relPath, const QString& shownFor)
     if (PictureLoader::loadImage(path).isNull())
         findings.error(relPath, 0, QStringLiteral("the picture cannot be read as an image; ") + becomes
                                        + QStringLiteral("; save it again as PNG"));
+}
+
+// A sound the game cannot play is silence: worth a warning, not an error.
+void DataLinter::checkSounds()
+{
+    const QDir sounds(dataDir.filePath(QStringLiteral("sounds")));
+    for (const QString& name : sounds.entryList({ QStringLiteral("*.wav") }, QDir::Files | QDir::System, QDir::Name)) {
+        const QString problem = SoundFile::problem(sounds.filePath(name));
+        if (!problem.isEmpty())
+            findings.warning(QStringLiteral("sounds/") + name, 0, QStringLiteral("the sound is %1; the game plays silence in its place; "
+                                                                                "save it as an uncompressed WAV file of at most %2 bytes")
+                                                                      .arg(problem).arg(SoundFile::kMaxBytes));
+    }
 }
 
 // A sharp picture is only drawn in place of its 1x picture, and at exactly twice its size.

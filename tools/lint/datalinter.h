@@ -23,6 +23,7 @@ private:
     QStringList checkCatalogue(const CatalogueRules& rules, const QString& withoutIt);
     void checkPicture(const QString& relPath, const QString& shownFor);
     void checkSharpPictures();
+    void checkSounds();
     void checkStartMenu();
 
     const QDir dataDir;

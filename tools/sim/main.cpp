@@ -1,7 +1,7 @@
 // olteria-sim: plays one game of Olteria Defence on the real game window without a person.
 //
 //   olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference|newcomer] [--seed N]
-//               [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png]
+//               [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png] [--sound]
 //
 // DIR holds config/ and images/ (default: the folder above the executable's, i.e. the build
 // tree). Prints one line per game; exits 0 when won, 1 when lost, 2 at the time limit,
@@ -9,10 +9,12 @@
 #include "chartwriter.h"
 #include "datalocation.h"
 #include "gamefont.h"
+#include "gamesounds.h"
 #include "gameworld.h"
 #include "pictureloader.h"
 #include "simplayer.h"
 #include "simwindow.h"
+#include "speaker.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -67,7 +69,8 @@ int main(int argc, char* argv[])
                         { "seed", "Seed of the random generator.", "N", "1" },
                         { "chart", "Write a chart of the game.", "PNG" },
                         { "max-minutes", "Game time limit.", "MINUTES", "30" },
-                        { "screenshot", "Grab the window at this game time into the PNG after it.", "SECONDS" } });
+                        { "screenshot", "Grab the window at this game time into the PNG after it.", "SECONDS" },
+                        { "sound", "Play the cues through the desktop's sound server, if it has one." } });
     bool seedOk = false, limitOk = false, shotOk = true;
     const bool parsed = parser.parse(app.arguments());
     const QString mode = parser.value("mode"), strategy = parser.value("strategy");
@@ -79,7 +82,7 @@ int main(int argc, char* argv[])
         || (mode != QLatin1String("easy") && mode != QLatin1String("standard"))
         || !SimPlayer::strategies().contains(strategy)) {
         err << "usage: olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference|newcomer]"
-               " [--seed N] [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png]\n";
+               " [--seed N] [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png] [--sound]\n";
         return kBadArguments;
     }
     // Paths given on the command line are taken before the game changes the working folder.
@@ -97,6 +100,9 @@ int main(int argc, char* argv[])
         return kBadArguments;
     }
 
+    // Without --sound the game is muted, as with the game's own --mute.
+    const std::unique_ptr<Speaker> speaker = parser.isSet("sound") ? Speaker::forThisDesktop() : nullptr;
+    GameSounds::setOutput(speaker.get());
     answerStartMenu(mode == QLatin1String("easy") ? QStringLiteral("pushButton") : QStringLiteral("pushButton_2"));
     SimWindow window;
     window.show();
