@@ -44,12 +44,13 @@ void answerStartMenu(const QString& button)
     });
 }
 
-// The game reads ../config and ../images: it plays in run/ beside links to DIR's folders.
+// The game reads ../config, ../images and ../sounds: it plays in run/ beside links to DIR's folders.
 bool enterScratchFolder(const QTemporaryDir& scratch, const QDir& data)
 {
     return scratch.isValid() && data.exists(QStringLiteral("config")) && QDir(scratch.path()).mkdir(QStringLiteral("run"))
         && QFile::link(data.absoluteFilePath(QStringLiteral("config")), scratch.filePath(QStringLiteral("config")))
         && QFile::link(data.absoluteFilePath(QStringLiteral("images")), scratch.filePath(QStringLiteral("images")))
+        && QFile::link(data.absoluteFilePath(QStringLiteral("sounds")), scratch.filePath(QStringLiteral("sounds")))
         && QDir::setCurrent(scratch.filePath(QStringLiteral("run")));
 }
 }
