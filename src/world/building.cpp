@@ -1,5 +1,6 @@
 #include "building.h"
 
+#include "dataschema.h"
 #include "gameworld.h"
 #include "healthbar.h"
 #include "pictureloader.h"
@@ -11,9 +12,10 @@
 namespace {
 const QString kCellStyle = QStringLiteral(
     "background-color: rgba(100, 100, 180, 150); border: 2px solid rgb(40,40,80); border-radius: 5px");
-const QString kFarmFoodBonus = QStringLiteral("farmfood");
-const QString kFarmStoneBonus = QStringLiteral("farmstone");
-const QString kFastRepairBonus = QStringLiteral("fastrepair");
+// Held as texts so that the per-step comparisons allocate nothing.
+const QString kFarmFoodBonus = QLatin1String(DataSchema::kFarmFood);
+const QString kFarmStoneBonus = QLatin1String(DataSchema::kFarmStone);
+const QString kFastRepairBonus = QLatin1String(DataSchema::kFastRepair);
 
 constexpr int kCellSize = 44;
 constexpr float kFoodPerSecond = 5.0f;

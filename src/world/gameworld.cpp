@@ -1,6 +1,7 @@
 #include "gameworld.h"
 
 #include "building.h"
+#include "dataschema.h"
 #include "monster.h"
 #include "monstercatalogue.h"
 #include "numeric.h"
@@ -13,9 +14,10 @@
 #include <ctime>
 
 namespace {
-const QString kFastHeal = QStringLiteral("fastheal");
-const QString kFastMagic = QStringLiteral("fastmagic");
-const QString kSummonStrike = QStringLiteral("summonstrike");
+// Held as texts so that the per-step lookups allocate nothing.
+const QString kFastHeal = QLatin1String(DataSchema::kFastHeal);
+const QString kFastMagic = QLatin1String(DataSchema::kFastMagic);
+const QString kSummonStrike = QLatin1String(DataSchema::kSummonStrike);
 
 constexpr float kFoodPerSecondMoving = 1.0f;
 constexpr float kStarvingDamagePerSecond = 1.0f;
