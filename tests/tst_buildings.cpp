@@ -111,19 +111,24 @@ private slots:
         QTEST(pony->health, "ponyAfter");
     }
 
-    // The farm's picture is 101 x 81: a fruit within half its diagonal (64.7 px) hits it and stops.
+    // The farm's picture is 101 x 81 (half its diagonal 64.7 px), the mine's 60 x 50 (39.05 px):
+    // a fruit within half the diagonal of a building's centre hits it and stops.
     void aFruitHitsABuildingWithinHalfItsDiagonal_data()
     {
-        QTest::addColumn<int>("distance");
+        QTest::addColumn<int>("building");
+        QTest::addColumn<QPoint>("offset"); // of the fruit's centre from the building's
         QTest::addColumn<bool>("hit");
-        QTest::newRow("a fruit 64 px from the farm's centre hits it") << 64 << true;
-        QTest::newRow("a fruit 65 px from the farm's centre is out of reach") << 65 << false;
+        QTest::newRow("a fruit 64 px from the farm's centre hits it") << 0 << QPoint(64, 0) << true;
+        QTest::newRow("a fruit 65 px from the farm's centre is out of reach") << 0 << QPoint(65, 0) << false;
+        QTest::newRow("a fruit exactly half the mine's diagonal away hits it") << 1 << QPoint(25, 30) << true;
     }
     void aFruitHitsABuildingWithinHalfItsDiagonal()
     {
-        QFETCH(int, distance);
+        QFETCH(int, building);
+        QFETCH(QPoint, offset);
         TestWindow w(writeGame);
-        const QMyLabel* fruit = w.place("apple", 300 + distance, 300);
+        const Building* target = w.world->buildings().at(building);
+        const QMyLabel* fruit = w.place("apple", target->midX + offset.x(), target->midY + offset.y());
         w.tick();
         QTEST(!fruit->isMoving(), "hit");
     }

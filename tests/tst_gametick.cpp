@@ -26,6 +26,7 @@ private slots:
         QTest::newRow("a pony costing more than the magic is greyed out") << true << 99.7f << false << 0 << 1 << "disabled";
         QTest::newRow("a summoned pony's button stays hidden despite plenty of magic") << true << 10000.f << true << 0 << 3 << "hidden";
         QTest::newRow("an action short of magic is greyed out") << false << 99.f << true << 0 << 1 << "disabled";
+        QTest::newRow("an action costing exactly the truncated magic can be used") << false << 99.9f << false << 0 << 1 << "enabled";
         QTest::newRow("a used action is hidden for nine ticks") << false << 250.f << true << 0 << 9 << "hidden";
         QTest::newRow("a used action is back on the tenth tick") << false << 250.f << true << 0 << 10 << "enabled";
         QTest::newRow("ticks under an information dialog do not run the cooldown") << false << 250.f << true << 20 << 9 << "hidden";
