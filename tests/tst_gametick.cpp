@@ -64,7 +64,8 @@ private slots:
         w.world->setMagic(99.9f);
         w.tick();
         QCOMPARE(w.ends.size(), 1);
-        QCOMPARE(w.magicLabel->text(), QStringLiteral("Магия: 100"));
+        QCOMPARE(QStringList({ w.magicLabel->text(), w.foodLabel->text(), w.stoneLabel->text() }),
+                 QStringList({ "Магия: 100", "Еда: 0", "Камень: 50" }));
         QCOMPARE(w.infoLabel->isHidden() ? QString() : w.infoLabel->text(), QStringLiteral("Простушка: здоровье 99/100"));
     }
 
