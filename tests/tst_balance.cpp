@@ -45,7 +45,7 @@ private slots:
         QFETCH(QString, fruit);
         QFETCH(QString, pony);
         // The shipped kinds on an open field, with no schedule: the fight is the whole game.
-        TestWindow window([](GameDir& dir) { dir.copyShippedData(); dir.writeSchedule(QString()); }, easy);
+        TestWindow window([](GameDir& dir) { dir.copyShippedData(); dir.writeSchedule(QString()); }, easy ? MenuChoice::Easy : MenuChoice::Standard);
         window.world->setMagic(10000);
         QVERIFY(window.place(pony, 150, 600));
         QPointer<QMyLabel> enemy = window.place(fruit, 190, 600);

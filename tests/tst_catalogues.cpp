@@ -2,6 +2,7 @@
 #include "gamedir.h"
 #include "gameworld.h"
 #include "monstercatalogue.h"
+#include "pony.h"
 #include "ponycatalogue.h"
 
 #include <QtTest>
@@ -87,6 +88,20 @@ private slots:
                  "Максимальное здоровье: 100\nСкорость: 50\nРасход магии на призыв: 60\nАтака: 8\n\nСадовница.");
         QCOMPARE(easy.monsters.infoText("pear"), "Максимальное здоровье: 60\nСкорость: 20\nАтака: 4\n\nТвёрдая груша.");
         QCOMPARE(easy.actions.infoText("incfood"), "Расход магии на использование: 40\n\nДаёт еду.");
+    }
+
+    // Read from its header alone: decoded, it would take 1.6 GB and seconds per unit.
+    void aHugeUnitPictureLeavesTheUnitWithoutOne()
+    {
+        GameDir dir;
+        dir.writeIni("pony.ini", "[p]\nMaxHealth=5\n");
+        dir.writeFile("images/p_ico.png", GameDir::hugePng());
+        QWidget window;
+        GameWorld world(nullptr);
+        PonyCatalogue ponies(&window, &world);
+        const Pony* pony = ponies.createPony("p");
+        QVERIFY(pony);
+        QVERIFY(pony->pixmap(Qt::ReturnByValue).isNull());
     }
 };
 

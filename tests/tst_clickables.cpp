@@ -22,6 +22,10 @@ protected:
     }
 };
 
+// What happens to a unit between two looks at its health bar.
+enum BarEvent { Hit10, Hit50, Heal50, Update };
+Q_DECLARE_METATYPE(QList<BarEvent>)
+
 class TestClickables : public QObject
 {
     Q_OBJECT
@@ -31,12 +35,13 @@ private slots:
         QTest::addColumn<QString>("widgetClass");
         QTest::addColumn<int>("mouseButton");
         QTest::addColumn<bool>("doubleClick");
-        QTest::addColumn<QString>("emitted"); // L for a left, R for a right click signal
+        QTest::addColumn<QList<bool>>("emitted"); // the click signals' "left" arguments
+        using E = QList<bool>;
         for (const char* cls : { "QMyLabel", "QClickLabel", "QMyButton" }) {
-            QTest::addRow("%s: left press emits left", cls) << cls << int(Qt::LeftButton) << false << "L";
-            QTest::addRow("%s: right press emits right", cls) << cls << int(Qt::RightButton) << false << "R";
-            QTest::addRow("%s: middle press emits nothing", cls) << cls << int(Qt::MiddleButton) << false << "";
-            QTest::addRow("%s: left double click emits left twice", cls) << cls << int(Qt::LeftButton) << true << "LL";
+            QTest::addRow("%s: left press emits left", cls) << cls << int(Qt::LeftButton) << false << E{ true };
+            QTest::addRow("%s: right press emits right", cls) << cls << int(Qt::RightButton) << false << E{ false };
+            QTest::addRow("%s: middle press emits nothing", cls) << cls << int(Qt::MiddleButton) << false << E();
+            QTest::addRow("%s: left double click emits left twice", cls) << cls << int(Qt::LeftButton) << true << E{ true, true };
         }
     }
     void pressEmitsOneSignalAndStaysInTheWidget()
@@ -59,10 +64,10 @@ private slots:
         // as press, release, double-click event.
         QTest::mouseEvent(doubleClick ? QTest::MouseDClick : QTest::MouseClick, field.windowHandle(),
                           Qt::MouseButton(mouseButton), {}, QPoint(30, 30));
-        QString emitted;
+        QList<bool> emitted;
         for (const QList<QVariant>& args : qAsConst(spy)) {
             QCOMPARE(qvariant_cast<QObject*>(args.at(0)), widget);
-            emitted += args.at(1).toBool() ? "L" : "R";
+            emitted << args.at(1).toBool();
         }
         QTEST(emitted, "emitted");
         QCOMPARE(field.presses, 0);
@@ -99,25 +104,25 @@ private slots:
         QCOMPARE(unit.healthBarLabel()->pos(), unit.pos() + QPoint(0, 9)); // the bar overlaps the unit's last row
     }
 
-    // A 40 px unit starting at full health. Script: d = damage 10, D = damage 50, h = heal 50,
-    // u = one update.
+    // A 40 px unit starting at full health, then the events in turn.
     void healthBarFollowsHealthAndHits_data()
     {
         QTest::addColumn<int>("maxHealth");
-        QTest::addColumn<QString>("script");
+        QTest::addColumn<QList<BarEvent>>("events");
         QTest::addColumn<int>("barWidth");
         QTest::addColumn<QString>("style");
         QTest::addColumn<int>("styleChanges");
-        QTest::newRow("a hit turns the bar red") << 100 << "d" << 40 << HealthBar::redStyle() << 1;
-        QTest::newRow("the bar stays red on the first update after a hit") << 100 << "Du" << 20 << HealthBar::redStyle() << 1;
-        QTest::newRow("the bar turns green on the second update after a hit") << 100 << "duu" << 36 << HealthBar::greenStyle() << 2;
-        QTest::newRow("two hits between updates restyle the bar once") << 100 << "dd" << 40 << HealthBar::redStyle() << 1;
-        QTest::newRow("a maximum of 0 gives an empty bar") << 0 << "hu" << 0 << HealthBar::greenStyle() << 0;
+        using E = QList<BarEvent>;
+        QTest::newRow("a hit turns the bar red") << 100 << E{ Hit10 } << 40 << HealthBar::redStyle() << 1;
+        QTest::newRow("the bar stays red on the first update after a hit") << 100 << E{ Hit50, Update } << 20 << HealthBar::redStyle() << 1;
+        QTest::newRow("the bar turns green on the second update after a hit") << 100 << E{ Hit10, Update, Update } << 36 << HealthBar::greenStyle() << 2;
+        QTest::newRow("two hits between updates restyle the bar once") << 100 << E{ Hit10, Hit10 } << 40 << HealthBar::redStyle() << 1;
+        QTest::newRow("a maximum of 0 gives an empty bar") << 0 << E{ Heal50, Update } << 0 << HealthBar::greenStyle() << 0;
     }
     void healthBarFollowsHealthAndHits()
     {
         QFETCH(int, maxHealth);
-        QFETCH(QString, script);
+        QFETCH(QList<BarEvent>, events);
         Field field;
         auto* unit = new QMyLabel(&field);
         unit->setGeometry(0, 0, 40, 40);
@@ -125,11 +130,13 @@ private slots:
         unit->health = maxHealth;
         unit->createHealthBar();
         unit->healthBarLabel()->installEventFilter(&field);
-        for (const QChar c : script) {
-            if (c == 'u')
+        for (const BarEvent event : events) {
+            if (event == Update)
                 unit->updatePosition(0.1f);
+            else if (event == Heal50)
+                unit->heal(50);
             else
-                c == 'h' ? unit->heal(50) : unit->damage(c == 'd' ? 10 : 50);
+                unit->damage(event == Hit10 ? 10 : 50);
         }
         QTEST(unit->healthBarLabel()->width(), "barWidth");
         QTEST(unit->healthBarLabel()->styleSheet(), "style");

@@ -10,30 +10,33 @@ class TestInstall : public QObject
 private slots:
     void stagedGamePlaysFromAnyFolderOrNamesTheMissingFile_data()
     {
-        QTest::addColumn<QString>("config"); // what ../config holds ("name/" is a folder); "-": no ../config
+        QTest::addColumn<QStringList>("config"); // what ../config holds ("name/" is a folder); none: no ../config
         QTest::addColumn<bool>("installed"); // the staged game, or a copy of it with no data anywhere
         QTest::addColumn<QString>("says");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("playersGl"); // the player's own QT_XCB_GL_INTEGRATION, if any
-        const QString files = "pony.ini monster.ini action.ini monsterscript.dat";
+        const QStringList files = { "pony.ini", "monster.ini", "action.ini", "monsterscript.dat" };
         const QString installedGame = "menu\nwindow Оборона Ольтерии: 6 summons, 4 actions, 3 buildings, 6 cells\nGL integration none, high-DPI scaling on\n";
-        QTest::newRow("the installed data is played from an unrelated folder") << "-" << true << installedGame << 0 << QByteArray();
-        QTest::newRow("another program's config folder, with none of the game's files, is passed over") << "settings.ini" << true << installedGame << 0 << QByteArray();
-        QTest::newRow("a modder's half-finished folder with only the schedule is chosen and its missing pony.ini named") << "monsterscript.dat" << true << "config/pony.ini" << 1 << QByteArray();
-        QTest::newRow("with no data anywhere the first file is named") << "-" << false << "config/pony.ini" << 1 << QByteArray();
-        for (const QString& file : files.split(' '))
-            QTest::newRow(qPrintable("a missing " + file + " is named")) << QString(files).remove(file).simplified() << true << "config/" + file << 1 << QByteArray();
-        QTest::newRow("a folder in place of the schedule is named") << files + "/" << true << "monsterscript.dat — не обычный файл" << 1 << QByteArray();
+        QTest::newRow("the installed data is played from an unrelated folder") << QStringList() << true << installedGame << 0 << QByteArray();
+        QTest::newRow("another program's config folder, with none of the game's files, is passed over") << QStringList{ "settings.ini" } << true << installedGame << 0 << QByteArray();
+        QTest::newRow("a modder's half-finished folder with only the schedule is chosen and its missing pony.ini named") << QStringList{ "monsterscript.dat" } << true << "config/pony.ini" << 1 << QByteArray();
+        QTest::newRow("with no data anywhere the first file is named") << QStringList() << false << "config/pony.ini" << 1 << QByteArray();
+        for (const QString& file : files) {
+            QStringList others = files;
+            others.removeOne(file);
+            QTest::newRow(qPrintable("a missing " + file + " is named")) << others << true << "config/" + file << 1 << QByteArray();
+        }
+        QTest::newRow("a folder in place of the schedule is named") << QStringList(files).replaceInStrings("monsterscript.dat", "monsterscript.dat/") << true << "monsterscript.dat — не обычный файл" << 1 << QByteArray();
         QTest::newRow("empty files are data and the empty schedule is won at once, the player's GL choice kept") << files << true << "cells\nGL integration xcb_egl, high-DPI scaling on\nbox: Восставшие фрукты уничтожены" << 0 << QByteArray("xcb_egl");
     }
     void stagedGamePlaysFromAnyFolderOrNamesTheMissingFile()
     {
-        QFETCH(QString, config);
+        QFETCH(QStringList, config);
         QFETCH(bool, installed);
         QTemporaryDir elsewhere;
         const QDir folder(elsewhere.path());
-        QVERIFY(folder.mkpath("run") && folder.mkpath("bin") && (config == "-" || folder.mkpath("config")));
-        for (const QString& file : (config == "-" ? QStringList() : config.split(' ')))
+        QVERIFY(folder.mkpath("run") && folder.mkpath("bin") && (config.isEmpty() || folder.mkpath("config")));
+        for (const QString& file : config)
             QVERIFY(file.endsWith('/') ? folder.mkpath("config/" + file) : QFile(folder.filePath("config/" + file)).open(QIODevice::WriteOnly));
         const QString game = installed ? QStringLiteral(OLTERIA_STAGED_GAME) : folder.filePath("bin/olteria");
         QVERIFY(installed || QFile::copy(OLTERIA_STAGED_GAME, game));

@@ -1,13 +1,32 @@
 #include "dialogmenu.h"
 #include "gamedir.h"
+#include "monster.h"
+#include "testwindow.h"
 
 #include <QLabel>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(MenuChoice)
 
 class TestStartMenu : public QObject
 {
     Q_OBJECT
 private slots:
+    void eachWayOutOfTheMenuStartsItsMode_data()
+    {
+        QTest::addColumn<MenuChoice>("choice");
+        QTest::addColumn<int>("appleHealth"); // of 100 in the file
+        QTest::newRow("the easy button starts a game of fruits at 60 % health") << MenuChoice::Easy << 60;
+        QTest::newRow("Escape starts the easy game too") << MenuChoice::Escape << 60;
+        QTest::newRow("the standard button starts a game of fruits at full health") << MenuChoice::Standard << 100;
+    }
+    void eachWayOutOfTheMenuStartsItsMode()
+    {
+        QFETCH(MenuChoice, choice);
+        TestWindow w(TestWindow::smallGame(), choice);
+        QTEST(w.addMonster(QStringLiteral("apple"), 0, 0)->maxHealth, "appleHealth");
+    }
+
     void eachBonusIsPromisedByThePonyThatCarriesIt_data()
     {
         QTest::addColumn<QString>("ponies"); // null: the shipped pony file

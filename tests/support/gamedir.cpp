@@ -34,12 +34,12 @@ void GameDir::copyShippedData()
 
 void GameDir::writeIni(const QString& fileName, const QString& text)
 {
-    write(QStringLiteral("config/") + fileName, QTextCodec::codecForName("Windows-1251")->fromUnicode(text));
+    writeFile(QStringLiteral("config/") + fileName, QTextCodec::codecForName("Windows-1251")->fromUnicode(text));
 }
 
 void GameDir::writeSchedule(const QString& text)
 {
-    write(QStringLiteral("config/monsterscript.dat"), text.toUtf8());
+    writeFile(QStringLiteral("config/monsterscript.dat"), text.toUtf8());
 }
 
 void GameDir::writePicture(const QString& fileName, int width, int height)
@@ -50,9 +50,28 @@ void GameDir::writePicture(const QString& fileName, int width, int height)
         qFatal("GameDir: cannot write a picture");
 }
 
-void GameDir::write(const QString& relPath, const QByteArray& bytes)
+void GameDir::writeFile(const QString& relPath, const QByteArray& bytes)
 {
     QFile file(root.filePath(relPath));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("GameDir: cannot write %s", qPrintable(relPath));
+}
+
+void GameDir::remove(const QString& relPath)
+{
+    if (QFile::exists(root.filePath(relPath)) && !QFile::remove(root.filePath(relPath)))
+        qFatal("GameDir: cannot remove %s", qPrintable(relPath));
+}
+
+void GameDir::makeFolder(const QString& relPath)
+{
+    remove(relPath);
+    if (!QDir(root.path()).mkpath(relPath))
+        qFatal("GameDir: cannot make the folder %s", qPrintable(relPath));
+}
+
+QByteArray GameDir::hugePng()
+{
+    return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x4e\x20\0\0\x4e\x20\x08\x06\0\0\0\xe3\x70\x46\x39"
+                      "\0\0\0\x08IDAT\x78\x9c\x03\0\0\0\0\x01\x48\x06\x89\xd2\0\0\0\0IEND\xae\x42\x60\x82", 65);
 }

@@ -21,9 +21,17 @@ public:
     void writeSchedule(const QString& text);
     // images/<fileName>: a PNG of one colour.
     void writePicture(const QString& fileName, int width, int height);
+    // <relPath> as given, byte for byte, in place of any file there.
+    void writeFile(const QString& relPath, const QByteArray& bytes);
+    // <relPath> no longer exists.
+    void remove(const QString& relPath);
+    // A folder at <relPath>, in place of the file there.
+    void makeFolder(const QString& relPath);
+
+    // A PNG of a 20000 x 20000 picture without its pixels: tiny on disk, 1.6 GB decoded.
+    static QByteArray hugePng();
 
 private:
-    void write(const QString& relPath, const QByteArray& bytes);
 
     QTemporaryDir root;
     QString previousDir;

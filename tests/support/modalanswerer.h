@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -12,6 +14,9 @@
 // Answers the modal dialogs that the code under test runs with exec(), which would otherwise
 // block the test: it polls QApplication::activeModalWidget() and calls the answer once for
 // each dialog that appears, recording its class name.
+// How the player leaves the start menu: with one of its two buttons, or with Escape.
+enum class MenuChoice { Easy, Standard, Escape };
+
 class ModalAnswerer : public QObject
 {
     Q_OBJECT
@@ -22,6 +27,17 @@ public:
     {
         connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
         timer.start(5);
+    }
+
+    // The answer that leaves the start menu with the choice.
+    static std::function<void(QDialog*)> choosing(MenuChoice choice)
+    {
+        return [choice](QDialog* menu) {
+            if (choice == MenuChoice::Escape)
+                QTest::keyClick(menu, Qt::Key_Escape);
+            else
+                menu->findChild<QPushButton*>(choice == MenuChoice::Easy ? "pushButton" : "pushButton_2")->click();
+        };
     }
 
     void disarm() { timer.stop(); }

@@ -6,20 +6,19 @@
 #include "pony.h"
 #include "qmybutton.h"
 
-#include <QPushButton>
 #include <QTest>
 
 #include <cstdlib>
 
-TestGameFolder::TestGameFolder(const Writer& write, bool easy)
-    : menu([easy](QDialog* menu) { menu->findChild<QPushButton*>(easy ? "pushButton" : "pushButton_2")->click(); })
+TestGameFolder::TestGameFolder(const Writer& write, MenuChoice choice)
+    : menu(ModalAnswerer::choosing(choice))
 {
     if (write)
         write(dir);
 }
 
-TestWindow::TestWindow(const Writer& write, bool easy)
-    : TestGameFolder(write, easy)
+TestWindow::TestWindow(const Writer& write, MenuChoice choice)
+    : TestGameFolder(write, choice)
     , world(gameWorld())
     , magicLabel(textLines().at(0))
     , foodLabel(textLines().at(1))
@@ -93,5 +92,5 @@ QMyLabel* TestWindow::place(const QString& code, int x, int y)
 
 void TestWindow::announceEnd(const QString& title, const QString& text)
 {
-    ends << title + QLatin1Char('|') + text;
+    ends << End{ title, text };
 }

@@ -20,7 +20,7 @@ class QMyLabel;
 struct TestGameFolder
 {
     using Writer = std::function<void(GameDir&)>;
-    TestGameFolder(const Writer& write, bool easy);
+    TestGameFolder(const Writer& write, MenuChoice choice);
 
     GameDir dir;
     ModalAnswerer menu;
@@ -31,7 +31,7 @@ struct TestGameFolder
 class TestWindow : private TestGameFolder, public MainWindow
 {
 public:
-    explicit TestWindow(const Writer& write = {}, bool easy = false);
+    explicit TestWindow(const Writer& write = {}, MenuChoice choice = MenuChoice::Standard);
 
     using TestGameFolder::menu;
     // The parts of the window that the tests look at and set up.
@@ -61,8 +61,13 @@ public:
     Monster* addMonster(const QString& code, int x, int y);
     // A pony through its summon button, else a monster from the catalogue, centred on (x, y).
     QMyLabel* place(const QString& code, int x, int y);
-    // Each end box as "title|text".
-    QStringList ends;
+    // Each end box, as it would have been shown.
+    struct End
+    {
+        QString title;
+        QString text;
+    };
+    QList<End> ends;
 
 protected:
     void announceEnd(const QString& title, const QString& text) override;

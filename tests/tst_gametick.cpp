@@ -1,0 +1,117 @@
+#include "gameworld.h"
+#include "monster.h"
+#include "pony.h"
+#include "qmybutton.h"
+#include "testwindow.h"
+
+#include <QScreen>
+#include <QtTest>
+
+// The tick behind the window's timer: it pauses under a dialog, refreshes the labels and the
+// buttons after each step, and announces the end once.
+class TestGameTick : public QObject
+{
+    Q_OBJECT
+private slots:
+    void buttonsFollowMagicCooldownAndSummons_data()
+    {
+        // summon: the button of the pony "strong", else of the action "incfood"; both cost 100 magic.
+        QTest::addColumn<bool>("summon");
+        QTest::addColumn<float>("magic");
+        QTest::addColumn<bool>("press");
+        QTest::addColumn<int>("pausedTicks"); // made first while an information dialog is open
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("a pony costing exactly the truncated magic can be summoned") << true << 99.9f << false << 0 << 1 << "enabled";
+        QTest::newRow("a pony costing more than the magic is greyed out") << true << 99.7f << false << 0 << 1 << "disabled";
+        QTest::newRow("a summoned pony's button stays hidden despite plenty of magic") << true << 10000.f << true << 0 << 3 << "hidden";
+        QTest::newRow("an action short of magic is greyed out") << false << 99.f << true << 0 << 1 << "disabled";
+        QTest::newRow("an action costing exactly the truncated magic can be used") << false << 99.9f << false << 0 << 1 << "enabled";
+        QTest::newRow("a used action is hidden for nine ticks") << false << 250.f << true << 0 << 9 << "hidden";
+        QTest::newRow("a used action is back on the tenth tick") << false << 250.f << true << 0 << 10 << "enabled";
+        QTest::newRow("ticks under an information dialog do not run the cooldown") << false << 250.f << true << 20 << 9 << "hidden";
+    }
+    void buttonsFollowMagicCooldownAndSummons()
+    {
+        QFETCH(bool, summon);
+        QFETCH(float, magic);
+        QFETCH(bool, press);
+        QFETCH(int, pausedTicks);
+        QFETCH(int, ticks);
+        TestWindow w(TestWindow::smallGame(QStringLiteral("9999,apple,1"), QStringLiteral("[incfood]\nNeedMagic=100\nValue=20\n")));
+        QMyButton* button = summon ? w.summonButton(QStringLiteral("strong")) : w.actionButtons.first();
+        w.world->setMagic(magic);
+        if (press)
+            QTest::mousePress(button, Qt::LeftButton);
+        ModalAnswerer answerer([&w, pausedTicks](QDialog* dialog) {
+            w.tick(pausedTicks);
+            dialog->reject();
+        });
+        QTest::mousePress(w.summonButton(QStringLiteral("plain")), Qt::RightButton);
+        QCOMPARE(w.world->timeElapsed(), 0.0f);
+        w.tick(ticks);
+        QTEST(QString(button->isHidden() ? "hidden" : button->isEnabled() ? "enabled" : "disabled"), "state");
+    }
+
+    // Nothing is scheduled, so the first tick wins; it still writes the labels and the status line.
+    void theTickThatEndsTheGameStillShowsItsState()
+    {
+        TestWindow w(TestWindow::smallGame(QString()));
+        Pony* pony = w.summon(QStringLiteral("plain"));
+        w.world->selectPony(pony);
+        pony->health = 99.9f; // shown truncated; without food she does not heal
+        w.world->setFood(0);
+        w.world->setMagic(99.9f);
+        w.tick();
+        QCOMPARE(w.ends.size(), 1);
+        QCOMPARE(QStringList({ w.magicLabel->text(), w.foodLabel->text(), w.stoneLabel->text() }),
+                 QStringList({ "Магия: 100", "Еда: 0", "Камень: 50" }));
+        QCOMPARE(w.infoLabel->isHidden() ? QString() : w.infoLabel->text(), QStringLiteral("Простушка: здоровье 99/100"));
+    }
+
+    void wholeGameEndsWithOneBox_data()
+    {
+        QTest::addColumn<QString>("schedule");
+        QTest::addColumn<bool>("defend");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a pony sent at every monster wins against the weak ones") << "0,weak,1\n0,weak,7\n" << true << "Победа!" << "Восставшие фрукты уничтожены, Ольтерия спасена.";
+        QTest::newRow("an undefended building falls to a brute and the game is lost") << "0,brute,5\n" << false << "Поражение!" << "Здание 'Рудник'' было разрушено.";
+    }
+    void wholeGameEndsWithOneBox()
+    {
+        QFETCH(QString, schedule);
+        QFETCH(bool, defend);
+        TestWindow w(TestWindow::smallGame(schedule));
+        if (defend)
+            QTest::mousePress(w.summon(QStringLiteral("plain")), Qt::LeftButton);
+        for (int i = 1; i < 3000 && w.ends.isEmpty(); ++i) {
+            w.tick();
+            if (i % 10 == 0 && !w.world->monsters().isEmpty())
+                QTest::mousePress(w.world->monsters().first(), Qt::LeftButton);
+        }
+        const float endTime = w.world->timeElapsed();
+        // Ticks after the end show no second box, and the game stands still.
+        w.tick(20);
+        QCOMPARE(w.ends.size(), 1);
+        QTEST(w.ends.first().title, "title");
+        QTEST(w.ends.first().text, "text");
+        QCOMPARE(w.world->timeElapsed(), endTime);
+    }
+
+    // A tick with many walking fruits is repainted as one window: the screen must not lag behind.
+    void screenShowsEveryFruitWhereItWalked()
+    {
+        TestWindow w(TestWindow::smallGame());
+        for (int i = 0; i < 40; ++i)
+            w.addMonster(QStringLiteral("weak"), 60 + 20 * i, 60)->moveTo(60 + 20 * i, 700);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.tick();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(w.screen()->grabWindow(w.winId()).toImage(), w.grab().toImage());
+    }
+};
+
+QTEST_MAIN(TestGameTick)
+#include "tst_gametick.moc"
