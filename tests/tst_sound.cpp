@@ -27,18 +27,14 @@ public:
 };
 
 // The shortest WAV file the game plays: 16-bit mono PCM at 22050 Hz, two samples of silence.
-QByteArray wav()
-{
-    QByteArray bytes("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\x04\0\0\0\0\0\0\0", 48);
-    return bytes;
-}
+const QByteArray kWav("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\x04\0\0\0\0\0\0\0", 48);
 
 void writeSounds(const QStringList& names)
 {
     QDir().mkpath(QStringLiteral("../sounds"));
     for (const QString& name : names) {
         QFile file(QStringLiteral("../sounds/") + name + QStringLiteral(".wav"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(wav()) == wav().size());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kWav) == kWav.size());
     }
 }
 
@@ -70,19 +66,15 @@ private slots:
         recorder = RecordingSink();
     }
 
-    void aSummonChimesWithThePonysOwnSoundWhenThereIsOne()
-    {
-        TestWindow window(gameWithSounds("9999,apple,1"));
-        window.summon("plain");
-        window.summon("small");
-        QCOMPARE(recorder.heard, QStringList({ "summon_plain", "summon" }));
-    }
-
-    void eachFruitIsHeardComingInTheKingWithHisOwnDrum()
+    // A unit's own file takes precedence over the cue's plain one.
+    void summonsAndFruitsComingInAreHeardEachWithItsOwnSoundWhenThereIsOne()
     {
         TestWindow window(gameWithSounds("0,apple,1\n1,brute,2\n"));
+        window.summon("plain");
+        window.summon("small");
         QCOMPARE(heardIn(window, 1), QStringList({ "enter" }));
         QCOMPARE(heardIn(window, 10), QStringList({ "enter_brute" }));
+        QCOMPARE(recorder.heard.mid(0, 2), QStringList({ "summon_plain", "summon" }));
     }
 
     void anAlarmSoundsOncePerFallBelowThirtyPercent()
