@@ -39,6 +39,8 @@ private slots:
         QCOMPARE(c.ponies.name("apple"), "Яблоко");
         QCOMPARE(c.monsters.info("Apple").name, "Большое яблоко");
         QCOMPARE(c.actions.name("APPLE"), "");
+        // An action code the catalogue does not hold is never ready; a held one is from the start.
+        QCOMPARE(QList<bool>({ c.actions.isReady("apple"), c.actions.isReady("APPLE") }), QList<bool>({ true, false }));
     }
 
     void everyKeyReadsAsTextOrNumber_data()

@@ -86,6 +86,7 @@ private slots:
         QTest::newRow("speed 100 covers 10 px per update") << QPoint(30, 5) << 2 << QPoint(20, 0) << true;
         QTest::newRow("the update that would pass the target lands on it") << QPoint(30, 5) << 3 << QPoint(25, 0) << false;
         QTest::newRow("a move along y ends on reaching the target") << QPoint(5, -15) << 2 << QPoint(0, -20) << false;
+        QTest::newRow("a unit at (-18.97, -6.32) is truncated to (-18, -6), not rounded") << QPoint(-25, -5) << 2 << QPoint(-18, -6) << true;
     }
     void unitGlidesToTargetAndStopsExactly()
     {

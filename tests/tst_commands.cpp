@@ -65,6 +65,9 @@ private slots:
         QStringList dialogs;
         ModalAnswerer answerer([&dialogs](QDialog* dialog) {
             dialogs << dialog->findChild<QLabel*>(QStringLiteral("labTitle"))->text();
+            const QLabel* info = dialog->findChild<QLabel*>(QStringLiteral("labInfo"));
+            if (info->minimumSizeHint().width() > info->width())
+                dialogs << QStringLiteral("text runs past the frame instead of wrapping");
             dialog->findChild<QPushButton*>(QStringLiteral("pushButton"))->click(); // its own «Закрыть»
             if (dialog->isVisible()) {
                 dialogs << QStringLiteral("still open");

@@ -43,6 +43,7 @@ private slots:
         const QString none;
         QTest::newRow("a walking pony with 0.15 food eats 0.1 and keeps 0.05") << U{ { "plain", { 150, 600 }, Unit::kAsMade, QPoint(150, 0) } } << 0.15f << 1 << H{ 100 } << 0.05f << 250 << 500.f << none;
         QTest::newRow("a walking pony with exactly 0.1 food starves, losing 0.1 health") << U{ { "plain", { 150, 600 }, Unit::kAsMade, QPoint(150, 0) } } << 0.1f << 1 << H{ 99.9f } << 0.1f << 250 << 500.f << none;
+        QTest::newRow("a pony starved to 0 stays at 0 and the game goes on") << U{ { "plain", { 150, 600 }, 0.05f, QPoint(150, 0) } } << 0.f << 2 << H{ 0 } << 0.f << 250 << 500.f << none;
         QTest::newRow("ponies move before buildings work: a pony arriving in a cell works at once") << U{ { "plain", { 275, 325 }, Unit::kAsMade, QPoint(275, 315) } } << 0.f << 1 << H{ 100 } << 0.5f << 250 << 500.f << none;
         QTest::newRow("a pony at 90 with 0.25 food heals to 90.2 leaving 0.05") << U{ { "plain", { 150, 600 }, 90 } } << 0.25f << 1 << H{ 90.2f } << 0.05f << 250 << 500.f << none;
         QTest::newRow("a pony at 90 with exactly 0.2 food does not heal") << U{ { "plain", { 150, 600 }, 90 } } << 0.2f << 1 << H{ 90 } << 0.2f << 250 << 500.f << none;
@@ -59,6 +60,8 @@ private slots:
         QTest::newRow("monsters killed in one step are deleted wherever they stand")
             << U{ { "strong", { 150, 600 } }, { "weak", { 150, 640 } }, { "weak", { 110, 600 } }, { "apple", { 800, 650 } }, { "weak", { 190, 600 } } } << 100.f << 1
             << H{ 1000, kGone, kGone, 100, kGone } << 100.f << 150 << 500.f << none;
+        QTest::newRow("a fruit killed by one pony's hit back still hits the next pony in reach")
+            << U{ { "strong", { 150, 600 } }, { "plain", { 190, 600 } }, { "apple", { 170, 600 }, 40 } } << 100.f << 1 << H{ 999, 99, kGone } << 100.f << 150 << 500.f << none;
         QTest::newRow("a pony beaten to 0 loses at once, before any hit back, magic or time")
             << U{ { "plain", { 150, 600 } }, { "brute", { 150, 640 } } } << 100.f << 1 << H{ 0, 1000 } << 100.f << 250 << 500.f << "Пони 'Простушка'' была сильно побита.";
         QTest::newRow("a farm beaten to 0 loses at once") << U{ { "brute", { 300, 300 } } } << 100.f << 1 << H{ 1000 } << 100.f << 250 << 0.f << "Здание 'Ферма'' было разрушено.";
@@ -91,17 +94,27 @@ private slots:
             QCOMPARE(w.world->timeElapsed(), 0.0f);
     }
 
-    // A fruit stands while it fights; once nothing is in reach it picks a building and walks again.
+    // A fruit stands while it fights; once nothing is in reach it stands one more step, then picks
+    // a building and walks again.
+    void aFruitWalksOnOnceItsPonyHasGone_data()
+    {
+        QTest::addColumn<int>("steps"); // after the pony has gone
+        QTest::addColumn<bool>("walking");
+        QTest::newRow("a fruit whose pony has gone stands for one step") << 1 << false;
+        QTest::newRow("a fruit whose pony has gone walks on in the second step") << 2 << true;
+    }
     void aFruitWalksOnOnceItsPonyHasGone()
     {
+        QFETCH(int, steps);
         TestWindow w(TestWindow::smallGame());
         QMyLabel* pony = w.place(QStringLiteral("plain"), 150, 600);
         const QPointer<QMyLabel> apple = w.place(QStringLiteral("apple"), 150, 640);
         w.tick(2);
         QVERIFY(!apple->isMoving());
         pony->move(800, 100);
-        w.tick(2);
-        QVERIFY(apple && apple->isMoving());
+        w.tick(steps);
+        QVERIFY(apple);
+        QTEST(apple->isMoving(), "walking");
     }
 
     void scheduleReleasesOneMonsterPerStepThenWins_data()

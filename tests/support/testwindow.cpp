@@ -44,6 +44,7 @@ TestWindow::Writer TestWindow::smallGame(const QString& schedule, const QString&
         dir.writeIni(QStringLiteral("pony.ini"), QStringLiteral(
             "[plain]\nName=Простушка\nMaxHealth=100\nSpeed=100\nAttack=10\n"
             "[small]\nName=Крошка\nMaxHealth=30\nSpeed=100\nAttack=10\n"
+            "Descr=Маленькая, но храбрая пони: бегает быстрее всех, ест меньше всех и первой встречает фрукты у ворот.\n"
             "[strong]\nMaxHealth=1000\nNeedMagic=100\nSpeed=200\nAttack=500\n"
             "[fastheal]\nMaxHealth=100\nSpeed=100\nAttack=10\n"
             "[fastmagic]\nMaxHealth=100\nSpeed=100\nAttack=10\n"

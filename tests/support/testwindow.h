@@ -43,9 +43,9 @@ public:
     const QList<QMyButton*>& ponyButtons;
     const QList<QMyButton*>& actionButtons;
 
-    // A small game: ponies "plain" (Простушка), "small" (Крошка, 30 health), "strong" (1000 health,
-    // attack 500, speed 200, summoned for 100 magic), "fastheal", "fastmagic" and "healer" (whose
-    // bonus, not code, is "fastheal"), the others with
+    // A small game: ponies "plain" (Простушка), "small" (Крошка, 30 health, a description longer
+    // than a line), "strong" (1000 health, attack 500, speed 200, summoned for 100 magic),
+    // "fastheal", "fastmagic" and "healer" (whose bonus, not code, is "fastheal"), the others with
     // 100 health, attack 10, speed 100 and free; monsters "apple" (Яблочко: 100 health, attack 10),
     // "weak" (Кислица: 10 health, harmless) and "brute" (Громила: attack 5000); the given
     // schedule and actions.
