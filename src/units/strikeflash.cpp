@@ -1,21 +1,23 @@
 #include "strikeflash.h"
 
 #include <QPainter>
+#include <QRadialGradient>
 #include <QPolygon>
 #include <QTimer>
 
 namespace {
 // Well under half a second: a flash, not a picture that stays.
 constexpr int kFlashMilliseconds = 350;
-constexpr int kGlowRadius = 26;
-const QColor kGlow(255, 255, 170, 120);
+constexpr int kGlowRadius = 32;
+const QColor kGlowCentre(255, 255, 255, 220);
+const QColor kGlowEdge(255, 240, 90, 0);
 const QColor kBoltFill(255, 232, 60);
 const QColor kBoltEdge(110, 60, 0);
 
 // A zigzag bolt about a unit's height, around (0, 0).
 QPolygon boltShape()
 {
-    return QPolygon({ { 5, -24 }, { -9, 3 }, { -1, 3 }, { -6, 24 }, { 10, -5 }, { 2, -5 }, { 10, -24 } });
+    return QPolygon({ { 7, -34 }, { -12, 4 }, { -1, 4 }, { -8, 34 }, { 14, -7 }, { 3, -7 }, { 14, -34 } });
 }
 }
 
@@ -53,8 +55,11 @@ void StrikeFlash::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const QPoint& centre : qAsConst(centres)) {
+        QRadialGradient glow(centre, kGlowRadius);
+        glow.setColorAt(0, kGlowCentre);
+        glow.setColorAt(1, kGlowEdge);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(kGlow);
+        painter.setBrush(glow);
         painter.drawEllipse(centre, kGlowRadius, kGlowRadius);
         painter.setPen(QPen(kBoltEdge, 2));
         painter.setBrush(kBoltFill);
