@@ -99,6 +99,32 @@ private slots:
         QCOMPARE(w.world->timeElapsed(), endTime);
     }
 
+    // The line under the stores counts the schedule down: the fruits still to come and the
+    // whole seconds, rounded up, until the next one may enter.
+    void progressLineCountsTheScheduleDown_data()
+    {
+        QTest::addColumn<QString>("schedule");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("line");
+        const QString three = "8,apple,1\n2,weak,2\n0,weak,3\n";
+        QTest::newRow("before the clock runs the whole schedule is to come") << three << 0 << "Ещё фруктов: 3 · следующий через 8 с";
+        QTest::newRow("7.5 s before the first fruit the line says 8 s") << three << 5 << "Ещё фруктов: 3 · следующий через 8 с";
+        QTest::newRow("6.5 s before the first fruit the line says 7 s") << three << 15 << "Ещё фруктов: 3 · следующий через 7 с";
+        QTest::newRow("once the first fruit is in, two are to come 1.5 s later") << three << 85 << "Ещё фруктов: 2 · следующий через 2 с";
+        QTest::newRow("a fruit already due while another enters comes now") << "0,apple,1\n0,weak,2\n" << 1 << "Ещё фруктов: 1 · следующий сейчас";
+        QTest::newRow("a negative delay brings its fruit first") << "5,apple,1\n-3,weak,2\n" << 0 << "Ещё фруктов: 2 · следующий через 2 с";
+        QTest::newRow("once the last fruit is in the line says so") << three << 110 << "Все фрукты на поле";
+        QTest::newRow("an empty schedule has nothing to come") << "" << 0 << "Все фрукты на поле";
+    }
+    void progressLineCountsTheScheduleDown()
+    {
+        QFETCH(QString, schedule);
+        QFETCH(int, ticks);
+        TestWindow w(TestWindow::smallGame(schedule));
+        w.tick(ticks);
+        QTEST(w.progressLabel->text(), "line");
+    }
+
     // A tick with many walking fruits is repainted as one window: the screen must not lag behind.
     void screenShowsEveryFruitWhereItWalked()
     {

@@ -1,3 +1,4 @@
+#include "dialogunitinfo.h"
 #include "gamesounds.h"
 #include "gameworld.h"
 #include "monster.h"
@@ -105,9 +106,10 @@ private slots:
     void theGameIsSilentWhileADialogIsOpen()
     {
         TestWindow window(gameWithSounds("0,apple,1"));
-        MainWindow::dialogOpened();
-        QCOMPARE(heardIn(window, 10), QStringList());
-        MainWindow::dialogClosed();
+        {
+            const DialogUnitInfo dialog(&window); // open until the end of this block
+            QCOMPARE(heardIn(window, 10), QStringList());
+        }
         QCOMPARE(heardIn(window, 1), QStringList({ "enter" }));
     }
 

@@ -2,8 +2,10 @@
 #include "monster.h"
 #include "pony.h"
 #include "qmybutton.h"
+#include "strikeflash.h"
 #include "testwindow.h"
 
+#include <QTimer>
 #include <QtTest>
 
 static const QStringList kPonies = { "farmfood", "farmstone", "fastrepair", "plain", "summonstrike" };
@@ -39,21 +41,28 @@ private slots:
         checkColumn(w.actionButtons, 10, { "cure", "repair" }, "Действие ", "actioncode");
     }
 
-    // A quick double click on a summon button, before the next tick hides it, summons once.
+    // A quick double click on a summon button, before the next tick hides it, summons once; the
+    // strike is seen as a short flash on each fruit it hit, over the field and never in the way.
     void doubleClickedSummonPaysPlacesAndStrikesOnce_data()
     {
+        QTest::addColumn<QString>("pony");
         QTest::addColumn<QSize>("window");
         QTest::addColumn<float>("magic");
         QTest::addColumn<QPoint>("place");
         QTest::addColumn<float>("magicAfter");
-        QTest::newRow("in the 1024x768 window at (462, 274)") << QSize(1024, 768) << 250.f << QPoint(462, 274) << 200.f;
-        QTest::newRow("in an 800x600 window at (350, 190), paying down to 0") << QSize(800, 600) << 30.f << QPoint(350, 190) << 0.f;
+        QTest::addColumn<float>("fruitHealth");
+        QTest::addColumn<int>("bolts");
+        QTest::newRow("in the 1024x768 window at (462, 274)") << "summonstrike" << QSize(1024, 768) << 250.f << QPoint(462, 274) << 200.f << 51.f << 2;
+        QTest::newRow("in an 800x600 window at (350, 190), paying down to 0") << "summonstrike" << QSize(800, 600) << 30.f << QPoint(350, 190) << 0.f << 51.f << 2;
+        QTest::newRow("a pony without the strike hurts no fruit and flashes nothing") << "plain" << QSize(1024, 768) << 250.f << QPoint(462, 274) << 200.f << 101.f << 0;
     }
     void doubleClickedSummonPaysPlacesAndStrikesOnce()
     {
+        QFETCH(QString, pony);
         QFETCH(QSize, window);
         QFETCH(float, magic);
         QFETCH(QPoint, place);
+        QFETCH(int, bolts);
         TestWindow w(writeGame);
         w.resize(window);
         w.world->setMagic(magic);
@@ -61,15 +70,24 @@ private slots:
             w.addMonster("apple", 100, 200);
         // A monster stands centred on the point it is released at.
         QCOMPARE(w.world->monsters().at(0)->geometry(), QRect(80, 180, 40, 40));
-        QMyButton* summonStrike = w.summonButton("summonstrike");
-        QTest::mouseClick(summonStrike, Qt::LeftButton);
-        QTest::mouseClick(summonStrike, Qt::LeftButton);
+        QMyButton* summonButton = w.summonButton(pony);
+        QTest::mouseClick(summonButton, Qt::LeftButton);
+        QTest::mouseClick(summonButton, Qt::LeftButton);
         QCOMPARE(w.findChildren<Pony*>().size(), 1);
         QCOMPARE(w.world->ponies().at(0)->geometry(), QRect(place, QSize(40, 40)));
         QCOMPARE(w.world->ponies().at(0)->healthBarLabel()->geometry(), QRect(place + QPoint(0, 39), QSize(40, 5)));
         QTEST(w.world->magicAmount(), "magicAfter");
-        QCOMPARE(w.world->monsters().at(0)->health, 51.f);
-        QCOMPARE(w.world->monsters().at(1)->health, 51.f);
+        QTEST(w.world->monsters().at(0)->health, "fruitHealth");
+        QTEST(w.world->monsters().at(1)->health, "fruitHealth");
+        const StrikeFlash* flash = w.findChild<StrikeFlash*>();
+        QCOMPARE(flash->bolts(), QVector<QPoint>(bolts, QPoint(100, 200)));
+        QCOMPARE(flash->isVisibleTo(&w), bolts > 0);
+        QVERIFY(flash->testAttribute(Qt::WA_TransparentForMouseEvents));
+        // Gone within half a second, by its own clock.
+        const QTimer* fade = flash->findChild<QTimer*>();
+        QVERIFY(fade->isSingleShot() && fade->interval() <= 500 && fade->isActive() == (bolts > 0));
+        QVERIFY(QMetaObject::invokeMethod(const_cast<QTimer*>(fade), "timeout"));
+        QVERIFY(!flash->isVisibleTo(&w) && flash->bolts().isEmpty());
     }
 };
 

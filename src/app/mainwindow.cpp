@@ -4,13 +4,17 @@
 #include "building.h"
 #include "buttoncolumn.h"
 #include "dialogmenu.h"
+#include "dialogunitinfo.h"
+#include "gameevents.h"
 #include "gametick.h"
 #include "gameworld.h"
 #include "monstercatalogue.h"
 #include "gamesounds.h"
+#include "newgamelauncher.h"
 #include "playercommands.h"
 #include "ponycatalogue.h"
 #include "qmybutton.h"
+#include "strikeflash.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -32,15 +36,15 @@ constexpr int kSummonColumnX = 970;
 const QColor kFieldColour(181, 255, 108, 255);
 const char kInfoLabelStyle[] = "background-color: rgba(100,100,100,100); color: rgb(40,40,40); "
                                "border: 3px solid rgb(80,160,80); border-radius: 10px;";
+// Under the magic label, in the strip that no building, column or label of the field takes.
+const QRect kProgressLine(300, 44, 420, 20);
+const char kProgressLineStyle[] = "color: rgb(30, 70, 30)";
 }
-
-int MainWindow::openDialogCount = 0;
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
     setupFormFurniture();
-    openDialogCount = 0;
     setGeometry(0, 0, kFieldWidth, kFieldHeight);
     centreOnScreen();
     setWindowTitle(QStringLiteral("Оборона Ольтерии"));
@@ -51,9 +55,11 @@ MainWindow::MainWindow(QWidget* parent)
     monsterCatalogue.reset(new MonsterCatalogue(this, world.get(), easyMode));
     world->setCatalogues(monsterCatalogue.get(), ponyCatalogue.get());
     actionCatalogue.reset(new ActionCatalogue(world.get()));
+    events.reset(new GameEvents);
     sounds = GameSounds::forGame(ponyCatalogue->codes(), monsterCatalogue->codes(), actionCatalogue->codes());
+    sounds->listenTo(*events);
     commands.reset(new PlayerCommands(this, world.get(), ponyCatalogue.get(), monsterCatalogue.get(),
-                                      actionCatalogue.get(), sounds.get()));
+                                      actionCatalogue.get(), events.get()));
 
     createBackground();
     Building::createAll(this, world.get());
@@ -66,27 +72,14 @@ MainWindow::MainWindow(QWidget* parent)
     stoneLabel = createResourceLabel(650);
     stoneLabel->setStyleSheet(QStringLiteral("color: rgb(40, 40, 40)"));
     createInfoLabel();
+    createProgressLabel();
+    createStrikeFlash();
     startGameTimer();
 }
 
 // The units, buildings and buttons are children of the window; the world and the
 // catalogues only point at them and release nothing but themselves.
 MainWindow::~MainWindow() = default;
-
-void MainWindow::dialogOpened()
-{
-    ++openDialogCount;
-}
-
-void MainWindow::dialogClosed()
-{
-    --openDialogCount;
-}
-
-bool MainWindow::isDialogOpen()
-{
-    return openDialogCount > 0;
-}
 
 int MainWindow::columnCapacity()
 {
@@ -181,10 +174,26 @@ void MainWindow::createInfoLabel()
     infoLabel->hide();
 }
 
+void MainWindow::createProgressLabel()
+{
+    progressLabel = new QLabel(this);
+    progressLabel->setGeometry(kProgressLine);
+    QFont font = progressLabel->font();
+    font.setPointSize(11);
+    progressLabel->setFont(font);
+    progressLabel->setStyleSheet(QString::fromUtf8(kProgressLineStyle));
+}
+
+void MainWindow::createStrikeFlash()
+{
+    StrikeFlash* flash = new StrikeFlash(this);
+    connect(events.get(), &GameEvents::fruitsStruck, flash, &StrikeFlash::strike);
+}
+
 void MainWindow::startGameTimer()
 {
-    const GameTick::Screen screen = { this, magicLabel, foodLabel, stoneLabel, infoLabel, ponyButtons, actionButtons };
-    gameTick.reset(new GameTick(world.get(), ponyCatalogue.get(), actionCatalogue.get(), screen, sounds.get(),
+    const GameTick::Screen screen = { this, magicLabel, foodLabel, stoneLabel, infoLabel, progressLabel, ponyButtons, actionButtons };
+    gameTick.reset(new GameTick(world.get(), ponyCatalogue.get(), actionCatalogue.get(), screen, events.get(),
                                 [this](const QString& title, const QString& text) { announceEnd(title, text); }));
     gameTimer = new QTimer(this);
     connect(gameTimer, &QTimer::timeout, this, &MainWindow::slotUpdateGame);
@@ -193,7 +202,7 @@ void MainWindow::startGameTimer()
 
 void MainWindow::tick()
 {
-    gameTick->run(isDialogOpen());
+    gameTick->run(DialogUnitInfo::isAnyOpen());
 }
 
 void MainWindow::holdClock()
@@ -203,7 +212,14 @@ void MainWindow::holdClock()
 
 void MainWindow::announceEnd(const QString& title, const QString& text)
 {
-    QMessageBox::information(nullptr, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok);
+    const QAbstractButton* newGame = box.addButton(QStringLiteral("Новая игра"), QMessageBox::ActionRole);
+    // Enter and Escape still mean the box's own button.
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == newGame && NewGameLauncher::launch())
+        close();
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)

@@ -7,6 +7,7 @@
 #include <memory>
 
 class ActionCatalogue;
+class GameEvents;
 class GameSounds;
 class GameTick;
 class GameWorld;
@@ -31,9 +32,6 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    static void dialogOpened();
-    static void dialogClosed();
-    static bool isDialogOpen();
     // How many buttons a side column shows before they run past the bottom of the field.
     static int columnCapacity();
 
@@ -44,7 +42,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    // Shows the end of the game; a headless player or a test answers it without blocking.
+    // Shows the end of the game, offering a new game in a fresh run; a headless player or a test
+    // answers it without blocking.
     virtual void announceEnd(const QString& title, const QString& text);
 
     // What a headless player or a test looks at and sets up.
@@ -53,8 +52,8 @@ protected:
     MonsterCatalogue* monsterKinds() const { return monsterCatalogue.get(); }
     const QList<QMyButton*>& summonButtons() const { return ponyButtons; }
     const QList<QMyButton*>& actionColumn() const { return actionButtons; }
-    // The magic, food and stone labels, then the status line.
-    QList<const QLabel*> textLines() const { return { magicLabel, foodLabel, stoneLabel, infoLabel }; }
+    // The magic, food and stone labels, the status line, then the progress line.
+    QList<const QLabel*> textLines() const { return { magicLabel, foodLabel, stoneLabel, infoLabel, progressLabel }; }
 
 private Q_SLOTS:
     void pony_clicked(QMyLabel* sender, bool isleft);
@@ -75,6 +74,8 @@ private:
     void buildSummonColumn();
     QLabel* createResourceLabel(int x);
     void createInfoLabel();
+    void createProgressLabel();
+    void createStrikeFlash();
     void startGameTimer();
 
     std::unique_ptr<GameWorld> world;
@@ -85,14 +86,14 @@ private:
     QLabel* foodLabel = nullptr;
     QLabel* stoneLabel = nullptr;
     QLabel* infoLabel = nullptr;
+    QLabel* progressLabel = nullptr;
     QList<QMyButton*> ponyButtons;
     QList<QMyButton*> actionButtons;
+    std::unique_ptr<GameEvents> events;
     std::unique_ptr<GameSounds> sounds;
     std::unique_ptr<PlayerCommands> commands;
     std::unique_ptr<GameTick> gameTick;
     QTimer* gameTimer = nullptr;
-
-    static int openDialogCount;
 };
 
 #endif

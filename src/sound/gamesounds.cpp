@@ -1,6 +1,7 @@
 #include "gamesounds.h"
 
 #include "building.h"
+#include "gameevents.h"
 #include "gameworld.h"
 #include "monster.h"
 #include "pony.h"
@@ -31,6 +32,15 @@ std::unique_ptr<GameSounds> GameSounds::forGame(const QStringList& ponies, const
 GameSounds::GameSounds(SoundSink* sink, const QString& folder, const SoundBank::Codes& codes)
     : bank(sink, folder, codes)
 {
+}
+
+void GameSounds::listenTo(const GameEvents& events)
+{
+    connect(&events, &GameEvents::stepped, this, &GameSounds::stepped);
+    connect(&events, &GameEvents::ended, this, &GameSounds::ended);
+    connect(&events, &GameEvents::pauseChanged, this, &GameSounds::pause);
+    connect(&events, &GameEvents::ponySummoned, this, &GameSounds::ponySummoned);
+    connect(&events, &GameEvents::actionUsed, this, &GameSounds::actionUsed);
 }
 
 void GameSounds::ponySummoned(const QString& code)

@@ -3,9 +3,12 @@
 
 #include "soundbank.h"
 
+#include <QObject>
+
 #include <memory>
 #include <vector>
 
+class GameEvents;
 class GameWorld;
 class SoundSink;
 
@@ -13,8 +16,10 @@ class SoundSink;
 // each action, a fruit coming in (the King with his own drum), a building under attack, a
 // fighting pony hit, an alarm when a pony falls below 30 % health, the end. While an
 // information dialog is open, and after the end, the game is silent but for the end's own cue.
-class GameSounds
+class GameSounds : public QObject
 {
+    Q_OBJECT
+
 public:
     GameSounds(SoundSink* sink, const QString& folder, const SoundBank::Codes& codes);
     // Where every game's cues go from now on: the speaker, a test's recorder, or nowhere.
@@ -22,6 +27,9 @@ public:
     // The cues of a game of these kinds, from the sounds/ folder beside config/ and images/.
     static std::unique_ptr<GameSounds> forGame(const QStringList& ponies, const QStringList& fruits,
                                                const QStringList& actions);
+
+    // Hears from now on what the game reports.
+    void listenTo(const GameEvents& events);
 
     void ponySummoned(const QString& code);
     void actionUsed(const QString& code);

@@ -1,7 +1,5 @@
 #include "dialogunitinfo.h"
 
-#include "mainwindow.h"
-
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
@@ -16,6 +14,8 @@ QFont boldFont(int pointSize)
     return font;
 }
 }
+
+int DialogUnitInfo::openCount = 0;
 
 void DialogUnitInfo::Form::setupUi(QDialog* dialog)
 {
@@ -60,12 +60,12 @@ DialogUnitInfo::DialogUnitInfo(QWidget* parent)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Описание"));
-    MainWindow::dialogOpened();
+    ++openCount;
 }
 
 DialogUnitInfo::~DialogUnitInfo()
 {
-    MainWindow::dialogClosed();
+    --openCount;
 }
 
 void DialogUnitInfo::setInfo(const QString& title, const QString& text)

@@ -20,6 +20,8 @@ public:
 
     void setInfo(const QString& title, const QString& text);
     static void showUnitInfo(QWidget* parent, const QString& title, const QString& text);
+    // Whether one exists now, shown or about to be: the game stands still meanwhile.
+    static bool isAnyOpen() { return openCount > 0; }
 
 private Q_SLOTS:
     void on_pushButton_clicked();
@@ -35,6 +37,8 @@ private:
     };
 
     std::unique_ptr<Form> ui;
+
+    static int openCount;
 };
 
 #endif

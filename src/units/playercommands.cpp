@@ -2,7 +2,7 @@
 
 #include "actioncatalogue.h"
 #include "dialogunitinfo.h"
-#include "gamesounds.h"
+#include "gameevents.h"
 #include "gameworld.h"
 #include "monster.h"
 #include "monstercatalogue.h"
@@ -14,13 +14,13 @@
 #include <QMouseEvent>
 
 PlayerCommands::PlayerCommands(QWidget* window, GameWorld* world, PonyCatalogue* ponies,
-                               const MonsterCatalogue* monsters, ActionCatalogue* actions, GameSounds* sounds)
+                               const MonsterCatalogue* monsters, ActionCatalogue* actions, GameEvents* events)
     : window(window)
     , world(world)
     , ponyCatalogue(ponies)
     , monsterCatalogue(monsters)
     , actionCatalogue(actions)
-    , sounds(sounds)
+    , events(events)
 {
 }
 
@@ -52,7 +52,9 @@ void PlayerCommands::summon(const QString& code)
     // By the slot's name, as the cells and the monsters are connected: the window is a room above.
     QObject::connect(pony, SIGNAL(clicked(QMyLabel*,bool)), window, SLOT(pony_clicked(QMyLabel*,bool)));
     world->addPony(pony);
-    sounds->ponySummoned(code);
+    Q_EMIT events->ponySummoned(code);
+    if (!world->struckBySummon().isEmpty())
+        Q_EMIT events->fruitsStruck(world->struckBySummon());
 }
 
 void PlayerCommands::actionButtonClicked(const QMyButton* sender, bool isleft)
@@ -60,7 +62,7 @@ void PlayerCommands::actionButtonClicked(const QMyButton* sender, bool isleft)
     const QString code = sender->property("actioncode").toString();
     if (isleft) {
         if (actionCatalogue->apply(code))
-            sounds->actionUsed(code);
+            Q_EMIT events->actionUsed(code);
     } else
         DialogUnitInfo::showUnitInfo(window, actionCatalogue->name(code), actionCatalogue->infoText(code));
 }

@@ -4,7 +4,7 @@
 #include <QString>
 
 class ActionCatalogue;
-class GameSounds;
+class GameEvents;
 class GameWorld;
 class MonsterCatalogue;
 class PonyCatalogue;
@@ -16,12 +16,13 @@ class QWidget;
 
 // What the player's clicks do. The left button commands: select a pony, send the selected one
 // to a point, a cell or a monster, summon a pony, use an action. The right button asks: it opens
-// the information dialog on whatever was clicked.
+// the information dialog on whatever was clicked. A summon, the fruits it struck and a used
+// action are reported to whoever listens.
 class PlayerCommands
 {
 public:
     PlayerCommands(QWidget* window, GameWorld* world, PonyCatalogue* ponies, const MonsterCatalogue* monsters,
-                   ActionCatalogue* actions, GameSounds* sounds);
+                   ActionCatalogue* actions, GameEvents* events);
 
     void ponyClicked(QMyLabel* sender, bool isleft);
     void summonButtonClicked(const QMyButton* sender, bool isleft);
@@ -39,7 +40,7 @@ private:
     PonyCatalogue* ponyCatalogue;
     const MonsterCatalogue* monsterCatalogue;
     ActionCatalogue* actionCatalogue;
-    GameSounds* sounds;
+    GameEvents* events;
 };
 
 #endif

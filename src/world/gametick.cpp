@@ -1,7 +1,7 @@
 #include "gametick.h"
 
 #include "actioncatalogue.h"
-#include "gamesounds.h"
+#include "gameevents.h"
 #include "gameworld.h"
 #include "pony.h"
 #include "ponycatalogue.h"
@@ -12,22 +12,33 @@
 namespace {
 constexpr float kStepSeconds = 0.1f;
 constexpr int kManyWalkingUnits = 32;
+
+QString progressText(int toCome, int seconds)
+{
+    if (toCome <= 0)
+        return QStringLiteral("Все фрукты на поле");
+    const QString next = seconds > 0 ? QStringLiteral("следующий через %1 с").arg(seconds)
+                                     : QStringLiteral("следующий сейчас");
+    return QStringLiteral("Ещё фруктов: %1 · ").arg(toCome) + next;
+}
 }
 
 GameTick::GameTick(GameWorld* world, const PonyCatalogue* ponies, ActionCatalogue* actions, const Screen& screen,
-                   GameSounds* sounds, const Announcer& announceEnd)
+                   GameEvents* events, const Announcer& announceEnd)
     : world(world)
     , ponyCatalogue(ponies)
     , actionCatalogue(actions)
     , screen(screen)
-    , sounds(sounds)
+    , events(events)
     , announceEnd(announceEnd)
 {
+    // Shown from the start: the player sees when the first fruit comes before the clock runs.
+    refreshProgressLine();
 }
 
 void GameTick::run(bool dialogOpen)
 {
-    sounds->pause(dialogOpen);
+    reportPause(dialogOpen);
     if (dialogOpen || world->isOver())
         return;
     const bool manyMoves = manyUnitsWalk();
@@ -36,13 +47,22 @@ void GameTick::run(bool dialogOpen)
     world->step(kStepSeconds);
     if (manyMoves)
         holdFieldUpdates(false);
-    sounds->stepped(*world);
+    Q_EMIT events->stepped(*world);
     actionCatalogue->tick(kStepSeconds);
     refreshLabels();
     refreshSummonButtons();
     refreshActionButtons();
     refreshStatusLine();
+    refreshProgressLine();
     announceEndIfOver();
+}
+
+void GameTick::reportPause(bool paused)
+{
+    if (paused == reportedPause)
+        return;
+    reportedPause = paused;
+    Q_EMIT events->pauseChanged(paused);
 }
 
 // Qt merges two rectangles per moved widget into the window's dirty region and clips every
@@ -109,13 +129,24 @@ void GameTick::refreshStatusLine()
     screen.infoLabel->setVisible(pony != nullptr);
 }
 
+void GameTick::refreshProgressLine()
+{
+    const int toCome = world->monstersToCome();
+    const int seconds = world->secondsToNextMonster();
+    if (toCome == shownToCome && seconds == shownSeconds)
+        return;
+    shownToCome = toCome;
+    shownSeconds = seconds;
+    screen.progressLabel->setText(progressText(toCome, seconds));
+}
+
 // Only the tick whose step ended the game gets here with the game over: the next one returns
 // at once, so the end is announced exactly once.
 void GameTick::announceEndIfOver()
 {
     if (!world->isOver())
         return;
-    sounds->ended(*world);
+    Q_EMIT events->ended(*world);
     if (world->isLost())
         announceEnd(QStringLiteral("Поражение!"), world->defeatText());
     else

@@ -7,7 +7,7 @@
 #include <functional>
 
 class ActionCatalogue;
-class GameSounds;
+class GameEvents;
 class GameWorld;
 class PonyCatalogue;
 class QLabel;
@@ -15,8 +15,9 @@ class QMyButton;
 class QWidget;
 
 // The game's clock, 0.1 s of game time a call: it steps the world, counts the actions'
-// cooldowns down, shows the stores, offers the buttons the player can use, follows the selected
-// pony in the status line and announces the end of the game once.
+// cooldowns down, shows the stores and the fruits still to come, offers the buttons the player
+// can use, follows the selected pony in the status line and announces the end of the game once.
+// It reports each step, a pause and the end to whoever listens.
 class GameTick
 {
 public:
@@ -28,13 +29,14 @@ public:
         QLabel* foodLabel;
         QLabel* stoneLabel;
         QLabel* infoLabel;
+        QLabel* progressLabel;
         QList<QMyButton*> ponyButtons;
         QList<QMyButton*> actionButtons;
     };
     using Announcer = std::function<void(const QString& title, const QString& text)>;
 
     GameTick(GameWorld* world, const PonyCatalogue* ponies, ActionCatalogue* actions, const Screen& screen,
-             GameSounds* sounds, const Announcer& announceEnd);
+             GameEvents* events, const Announcer& announceEnd);
 
     // Paused while an information dialog is open, frozen once the game has ended.
     void run(bool dialogOpen);
@@ -46,14 +48,20 @@ private:
     void refreshSummonButtons();
     void refreshActionButtons();
     void refreshStatusLine();
+    void refreshProgressLine();
+    void reportPause(bool paused);
     void announceEndIfOver();
 
     GameWorld* world;
     const PonyCatalogue* ponyCatalogue;
     ActionCatalogue* actionCatalogue;
     Screen screen;
-    GameSounds* sounds;
+    GameEvents* events;
     Announcer announceEnd;
+    bool reportedPause = false;
+    // What the progress line shows, so that its text is only made when it changes.
+    int shownToCome = -1;
+    int shownSeconds = -1;
 };
 
 #endif

@@ -150,12 +150,15 @@ bool GameWorld::hasPony(const QString& code) const
 
 void GameWorld::addPony(Pony* pony)
 {
+    struck.clear();
     if (hasPony(pony->code))
         return;
     ponyList->append(pony);
     if (pony->code == kSummonStrike) {
-        for (Monster* monster : qAsConst(*monsterList))
+        for (Monster* monster : qAsConst(*monsterList)) {
             monster->damage(static_cast<float>(monster->maxHealth / 2));
+            struck.append(QPoint(monster->centerX(), monster->centerY()));
+        }
     }
 }
 
@@ -197,6 +200,19 @@ bool GameWorld::reaches(const Monster* monster, const Pony* pony)
 double GameWorld::reach(const Pony* pony)
 {
     return std::sqrt(squaredDiagonal(pony));
+}
+
+int GameWorld::monstersToCome() const
+{
+    return waveScript->pendingCount();
+}
+
+int GameWorld::secondsToNextMonster() const
+{
+    if (waveScript->isFinished())
+        return 0;
+    const int seconds = truncateToInt(std::ceil(static_cast<double>(waveScript->nextReleaseTime()) - gameTime));
+    return seconds < 0 ? 0 : seconds;
 }
 
 bool GameWorld::isOver() const

@@ -2,7 +2,9 @@
 #define GAMEWORLD_H
 
 #include <QList>
+#include <QPoint>
 #include <QString>
+#include <QVector>
 
 #include <memory>
 
@@ -55,12 +57,19 @@ public:
 
     bool hasPony(const QString& code) const;
     void addPony(Pony* pony);
+    // The centres of the monsters that the last summon struck; empty after any other summon.
+    const QVector<QPoint>& struckBySummon() const { return struck; }
     void selectPony(Pony* pony);
     Pony* selectedPony() const;
 
     // Ponies and monsters that move in the next step, and all of them.
     int walkingUnits() const;
     int units() const { return ponyList->size() + monsterList->size(); }
+    // The scheduled monsters not yet on the field, and the whole seconds, rounded up, until the
+    // next of them may enter (0 when it is already due).
+    int monstersToCome() const;
+    int secondsToNextMonster() const;
+
     bool isOver() const;
     bool isLost() const;
     QString defeatText() const { return message; }
@@ -87,6 +96,7 @@ private:
     int state = 0;
     QString message;
     const Monster* entered = nullptr;
+    QVector<QPoint> struck;
     std::unique_ptr<QList<Pony*>> ponyList;
     std::unique_ptr<QList<Monster*>> monsterList;
     std::unique_ptr<QList<Building*>> buildingList;

@@ -82,6 +82,13 @@ bool WaveScript::isFinished() const
     return remaining == 0;
 }
 
+float WaveScript::nextReleaseTime() const
+{
+    if (!due.empty())
+        return entries.at(due.top()).releaseTime;
+    return cursor < byTime.size() ? entries.at(byTime.at(cursor)).releaseTime : 0.0f;
+}
+
 QList<WaveEntry> WaveScript::pendingEntries() const
 {
     QList<WaveEntry> pending;

@@ -21,6 +21,10 @@ public:
     // decrease from one call to the next (it is the game's clock).
     bool takeDue(float now, int& x, int& y, QString& code);
     bool isFinished() const;
+    int pendingCount() const { return remaining; }
+    // When the entry handed out next may be released; a time already past while one is due.
+    // Only meaningful while the schedule is not finished.
+    float nextReleaseTime() const;
     // The entries not yet handed out, in file order.
     QList<WaveEntry> pendingEntries() const;
 

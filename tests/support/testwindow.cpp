@@ -24,6 +24,7 @@ TestWindow::TestWindow(const Writer& write, MenuChoice choice)
     , foodLabel(textLines().at(1))
     , stoneLabel(textLines().at(2))
     , infoLabel(textLines().at(3))
+    , progressLabel(textLines().at(4))
     , ponyButtons(summonButtons())
     , actionButtons(actionColumn())
 {

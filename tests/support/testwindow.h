@@ -40,6 +40,7 @@ public:
     const QLabel* const foodLabel;
     const QLabel* const stoneLabel;
     const QLabel* const infoLabel;
+    const QLabel* const progressLabel;
     const QList<QMyButton*>& ponyButtons;
     const QList<QMyButton*>& actionButtons;
 
@@ -61,6 +62,8 @@ public:
     Monster* addMonster(const QString& code, int x, int y);
     // A pony through its summon button, else a monster from the catalogue, centred on (x, y).
     QMyLabel* place(const QString& code, int x, int y);
+    // The end box as the game shows it, modal: a ModalAnswerer answers it.
+    void showEndBox(const QString& title, const QString& text) { MainWindow::announceEnd(title, text); }
     // Each end box, as it would have been shown.
     struct End
     {
