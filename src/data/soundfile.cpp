@@ -69,7 +69,8 @@ QString walkChunks(const QByteArray& bytes, qint64 end, Chunks& chunks)
             if (chunks.fmtAt >= 0)
                 return QStringLiteral("it has two \"fmt \" chunks");
             if (size < kFmtBytes || size > kLongestFmtBytes)
-                return QStringLiteral("its \"fmt \" chunk is %1 bytes; a format takes %2 to %3").arg(size).arg(kFmtBytes).arg(kLongestFmtBytes);
+                return QStringLiteral("its \"fmt \" chunk is %1 bytes; a format takes %2 to %3")
+                    .arg(size).arg(kFmtBytes).arg(kLongestFmtBytes);
             chunks.fmtAt = at + kChunkHeaderBytes;
             chunks.fmtBytes = size;
         } else if (id == "data") {
@@ -112,11 +113,13 @@ QString formatProblem(const Format& format)
         return QStringLiteral("a compressed WAV file (format %1); only uncompressed PCM plays").arg(format.tag);
     if (format.channels < 1 || format.channels > 2 || (format.bits != 8 && format.bits != 16) || format.rate < kLowestRate
         || format.rate > kHighestRate)
-        return QStringLiteral("%1 channels of %2 bits at %3 Hz; the game plays 1 or 2 channels of 8 or 16 bits at 8000 to 48000 Hz")
+        return QStringLiteral("%1 channels of %2 bits at %3 Hz; the game plays 1 or 2 channels of 8 or 16 bits "
+                              "at 8000 to 48000 Hz")
             .arg(format.channels).arg(format.bits).arg(format.rate);
     const quint32 blockAlign = format.channels * format.bits / 8;
     if (format.blockAlign != blockAlign || format.byteRate != format.rate * blockAlign)
-        return QStringLiteral("its block align %1 and byte rate %2 do not match %3 channels of %4 bits at %5 Hz, which take %6 and %7")
+        return QStringLiteral("its block align %1 and byte rate %2 do not match %3 channels of %4 bits at %5 Hz, "
+                              "which take %6 and %7")
             .arg(format.blockAlign).arg(format.byteRate).arg(format.channels).arg(format.bits).arg(format.rate).arg(blockAlign)
             .arg(format.rate * blockAlign);
     return QString();
@@ -127,7 +130,8 @@ QString dataProblem(const Format& format, quint32 dataBytes)
     if (dataBytes == 0)
         return QStringLiteral("its sound data is empty");
     if (dataBytes % format.blockAlign != 0)
-        return QStringLiteral("its sound data is %1 bytes, not a whole number of %2-byte frames").arg(dataBytes).arg(format.blockAlign);
+        return QStringLiteral("its sound data is %1 bytes, not a whole number of %2-byte frames")
+            .arg(dataBytes).arg(format.blockAlign);
     return QString();
 }
 
