@@ -1,8 +1,10 @@
 #include "speaker.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -12,6 +14,8 @@ namespace {
 // Cues are heard over the game, not instead of it; the background plays softer still.
 constexpr qreal kCueVolume = 0.6;
 constexpr qreal kLoopVolume = 0.25;
+// How long a closing game waits for sounds that are still loading.
+constexpr int kLoadingGraceMs = 2000;
 
 // The native socket of PulseAudio, or of PipeWire's PulseAudio server, which Qt plays through.
 bool soundServerListens()
@@ -22,11 +26,12 @@ bool soundServerListens()
     return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pulse/native"));
 }
 
-// Effects still loading when the speaker goes: kept, never deleted, until the process ends.
+// Effects still loading when the speaker goes: kept, never deleted, until the process ends. The
+// list itself is never destroyed either, so that they are still in reach when the process ends.
 std::vector<QSoundEffect*>& keptUntilExit()
 {
-    static std::vector<QSoundEffect*> kept;
-    return kept;
+    static auto* kept = new std::vector<QSoundEffect*>;
+    return *kept;
 }
 }
 
@@ -44,18 +49,35 @@ std::unique_ptr<Speaker> Speaker::forThisDesktop()
 Speaker::Speaker() = default;
 
 // Qt loads every sound on one shared thread, and deleting any effect waits until that thread has
-// loaded all of them. A load that never ends would hold the exit for good, so while anything
-// is still loading the effects are left to the end of the process instead.
+// loaded all of them. A game closed at once gives the loads a moment to end; a load that has not
+// ended by then may never end, and would hold the exit for good, so the effects are left to the
+// end of the process instead.
 Speaker::~Speaker()
 {
     for (QSoundEffect* effect : effects)
         effect->stop();
+    waitForLoads();
     if (isLoading()) {
         keptUntilExit().insert(keptUntilExit().end(), effects.begin(), effects.end());
         return;
     }
     for (QSoundEffect* effect : effects)
         delete effect;
+}
+
+// The loads report their end through the event loop.
+void Speaker::waitForLoads()
+{
+    if (!isLoading())
+        return;
+    QEventLoop loop;
+    for (QSoundEffect* effect : effects)
+        QObject::connect(effect, &QSoundEffect::statusChanged, &loop, [this, &loop] {
+            if (!isLoading())
+                loop.quit();
+        });
+    QTimer::singleShot(kLoadingGraceMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool Speaker::isLoading() const

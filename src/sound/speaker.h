@@ -29,6 +29,7 @@ public:
     void stop() override;
 
 private:
+    void waitForLoads();
     bool isLoading() const;
 
     QTemporaryDir copies;
