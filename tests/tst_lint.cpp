@@ -1,4 +1,5 @@
 #include "gamedir.h"
+#include "wav.h"
 
 #include <QtTest>
 
@@ -68,8 +69,27 @@ private slots:
         row("a unit picture too large", "images/clover_ico.png", GameDir::hugePng(), "images/clover_ico.png: error:", "4096", 1);
         row("a building picture too large", "images/building_farmfood.png", GameDir::hugePng(), "images/building_farmfood.png: error:", "farm", 1);
         row("a 2x picture not twice its 1x picture", "images/monster_apple@2x.png", png(50, 50), "images/monster_apple@2x.png: warning:", "not twice", 0);
+        row("a 2x picture that is no image", "images/monster_apple@2x.png", "not a png", "images/monster_apple@2x.png: warning:", "cannot be read", 0);
+        row("a 2x picture too large", "images/monster_apple@2x.png", GameDir::hugePng(), "images/monster_apple@2x.png: warning:", "4096", 0);
         row("a 2x picture without its 1x picture", "images/monster_kiwi@2x.png", png(66, 66), "images/monster_kiwi@2x.png: warning:", "monster_kiwi.png", 0);
         row("a sound that is no WAV file", "sounds/summon.wav", "ID3 mp3 bytes", "sounds/summon.wav: warning:", "not a WAV", 0);
+        const QByteArray cut = Wav::riff(Wav::fmt() + Wav::data(1000)).left(44);
+        row("a sound cut after its header", "sounds/background.wav", cut, "sounds/background.wav: warning: its RIFF header claims", "only 36 follow", 0);
+        row("a sound whose data claims 2 GB", "sounds/summon.wav", Wav::riff(Wav::fmt() + Wav::data(4, 0x7FFFFFFF)),
+            "sounds/summon.wav: warning: its \"data\" chunk claims 2147483647", "silence", 0);
+        row("a sound whose RIFF and data claim 4 GB", "sounds/summon.wav", Wav::riff(Wav::fmt() + Wav::data(4, 0xFFFFFFFF), 0xFFFFFFFF),
+            "sounds/summon.wav: warning: its RIFF header claims 4294967295", "only 40 follow", 0);
+        row("a sound whose fmt chunk claims 0xFFFFFFF0 bytes", "sounds/summon.wav", Wav::riff(Wav::chunk("fmt ", Wav::fmt().mid(8), 0xFFFFFFF0) + Wav::data(4)),
+            "sounds/summon.wav: warning: its \"fmt \" chunk claims 4294967280", "only 28 follow", 0);
+        row("a sound without a data chunk", "sounds/summon.wav", Wav::riff(Wav::fmt()), "sounds/summon.wav: warning:", "no \"data\" chunk", 0);
+        row("a sound with two fmt chunks", "sounds/summon.wav", Wav::riff(Wav::fmt() + Wav::fmt() + Wav::data(4)), "sounds/summon.wav: warning:", "two \"fmt \"", 0);
+        row("a sound of zero channels", "sounds/summon.wav", Wav::riff(Wav::fmt(1, 0, 22050, 16) + Wav::data(4)), "sounds/summon.wav: warning: 0 channels", "1 or 2", 0);
+        row("a sound at 0 Hz", "sounds/summon.wav", Wav::riff(Wav::fmt(1, 1, 0, 16) + Wav::data(4)), "sounds/summon.wav: warning:", "at 0 Hz", 0);
+        row("a sound of block align zero", "sounds/summon.wav", Wav::riff(Wav::fmt(1, 1, 22050, 16, 0) + Wav::data(4)), "sounds/summon.wav: warning:", "block align 0", 0);
+        row("a 24-bit sound", "sounds/summon.wav", Wav::riff(Wav::fmt(1, 1, 22050, 24) + Wav::data(6)), "sounds/summon.wav: warning:", "24 bits", 0);
+        row("a floating-point sound", "sounds/summon.wav", Wav::riff(Wav::fmt(3, 1, 22050, 32) + Wav::data(8)), "sounds/summon.wav: warning:", "floating-point", 0);
+        row("a sound of an odd data length", "sounds/summon.wav", Wav::riff(Wav::fmt() + Wav::data(3)), "sounds/summon.wav: warning:", "whole number", 0);
+        row("a folder where a sound should be", "sounds/alarm.wav", QByteArray(), "sounds/alarm.wav: warning: a folder", "silence", 0, true);
         row("a missing schedule", "config/monsterscript.dat", QByteArray(), "config/monsterscript.dat: error:", "missing", 1);
         row("an empty schedule", "config/monsterscript.dat", "", "config/monsterscript.dat: error:", "0.1 s", 1);
         row("a line of too few fields", "config/monsterscript.dat", "5,apple\n", "config/monsterscript.dat:1: error:", "skips", 1);

@@ -14,7 +14,7 @@ namespace {
 class RecordingSink : public SoundSink
 {
 public:
-    int load(const QString& path) override
+    int load(const QString& path, const QByteArray& /*plainWav*/) override
     {
         files << QFileInfo(path).completeBaseName();
         return files.size() - 1;

@@ -5,40 +5,213 @@
 #include <QtEndian>
 
 namespace {
-constexpr int kHeaderBytes = 36;
+constexpr int kChunkHeaderBytes = 8;
+constexpr int kRiffHeaderBytes = 12;
+// A PCM format is 16 bytes; writers add a 2-byte extension size, and the extensible format
+// takes 40. Anything longer is not a format.
+constexpr quint32 kFmtBytes = 16;
+constexpr quint32 kLongestFmtBytes = 40;
 constexpr quint16 kPcm = 1;
+constexpr quint16 kFloat = 3;
+constexpr quint16 kExtensible = 0xFFFE;
 constexpr quint32 kLowestRate = 8000;
 constexpr quint32 kHighestRate = 48000;
 
-QString formatProblem(const QByteArray& head)
+struct Format
 {
-    if (head.size() < kHeaderBytes || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE" || head.mid(12, 4) != "fmt ")
-        return QStringLiteral("not a WAV file");
-    const auto* bytes = reinterpret_cast<const uchar*>(head.constData());
-    const quint16 format = qFromLittleEndian<quint16>(bytes + 20);
-    const quint16 channels = qFromLittleEndian<quint16>(bytes + 22);
-    const quint32 rate = qFromLittleEndian<quint32>(bytes + 24);
-    const quint16 bits = qFromLittleEndian<quint16>(bytes + 34);
-    if (format != kPcm)
-        return QStringLiteral("a compressed WAV file; only uncompressed PCM plays");
-    if (channels < 1 || channels > 2 || (bits != 8 && bits != 16) || rate < kLowestRate || rate > kHighestRate)
-        return QStringLiteral("%1 channels of %2 bits at %3 Hz; the game plays 1 or 2 channels of 8 or 16 bits at 8000 to 48000 Hz")
-            .arg(channels).arg(bits).arg(rate);
+    quint16 tag = 0;
+    quint16 channels = 0;
+    quint32 rate = 0;
+    quint32 byteRate = 0;
+    quint16 blockAlign = 0;
+    quint16 bits = 0;
+};
+
+// Where the two chunks that matter lie in the file.
+struct Chunks
+{
+    qint64 fmtAt = -1;
+    quint32 fmtBytes = 0;
+    qint64 dataAt = -1;
+    quint32 dataBytes = 0;
+};
+
+quint16 u16(const QByteArray& bytes, qint64 at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 u32(const QByteArray& bytes, qint64 at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+// A chunk's name as a message shows it, whatever bytes it is made of.
+QString chunkName(const QByteArray& id)
+{
+    QString name;
+    for (const char c : id)
+        name += c >= 0x20 && c < 0x7F ? QLatin1Char(c) : QLatin1Char('?');
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+// Walks every chunk of the RIFF body; each must fit in what is left of it.
+QString walkChunks(const QByteArray& bytes, qint64 end, Chunks& chunks)
+{
+    qint64 at = kRiffHeaderBytes;
+    while (end - at >= kChunkHeaderBytes) {
+        const QByteArray id = bytes.mid(at, 4);
+        const quint32 size = u32(bytes, at + 4);
+        const qint64 left = end - at - kChunkHeaderBytes;
+        if (size > left)
+            return QStringLiteral("its %1 chunk claims %2 bytes, but only %3 follow").arg(chunkName(id)).arg(size).arg(left);
+        if (id == "fmt ") {
+            if (chunks.fmtAt >= 0)
+                return QStringLiteral("it has two \"fmt \" chunks");
+            if (size < kFmtBytes || size > kLongestFmtBytes)
+                return QStringLiteral("its \"fmt \" chunk is %1 bytes; a format takes %2 to %3")
+                    .arg(size).arg(kFmtBytes).arg(kLongestFmtBytes);
+            chunks.fmtAt = at + kChunkHeaderBytes;
+            chunks.fmtBytes = size;
+        } else if (id == "data") {
+            if (chunks.dataAt >= 0)
+                return QStringLiteral("it has two \"data\" chunks");
+            if (chunks.fmtAt < 0)
+                return QStringLiteral("its \"data\" chunk comes before its \"fmt \" chunk");
+            chunks.dataAt = at + kChunkHeaderBytes;
+            chunks.dataBytes = size;
+        }
+        // A chunk of odd size is followed by a pad byte.
+        at += kChunkHeaderBytes + size + (size & 1);
+    }
+    if (chunks.fmtAt < 0)
+        return QStringLiteral("it has no \"fmt \" chunk");
+    if (chunks.dataAt < 0)
+        return QStringLiteral("it has no \"data\" chunk, so no sound");
     return QString();
+}
+
+Format formatAt(const QByteArray& bytes, qint64 at)
+{
+    Format format;
+    format.tag = u16(bytes, at);
+    format.channels = u16(bytes, at + 2);
+    format.rate = u32(bytes, at + 4);
+    format.byteRate = u32(bytes, at + 8);
+    format.blockAlign = u16(bytes, at + 12);
+    format.bits = u16(bytes, at + 14);
+    return format;
+}
+
+QString formatProblem(const Format& format)
+{
+    if (format.tag == kFloat)
+        return QStringLiteral("a floating-point WAV file; only 8- or 16-bit integer PCM plays");
+    if (format.tag == kExtensible)
+        return QStringLiteral("a WAV file in the extensible format; save it as plain PCM");
+    if (format.tag != kPcm)
+        return QStringLiteral("a compressed WAV file (format %1); only uncompressed PCM plays").arg(format.tag);
+    if (format.channels < 1 || format.channels > 2 || (format.bits != 8 && format.bits != 16) || format.rate < kLowestRate
+        || format.rate > kHighestRate)
+        return QStringLiteral("%1 channels of %2 bits at %3 Hz; the game plays 1 or 2 channels of 8 or 16 bits "
+                              "at 8000 to 48000 Hz")
+            .arg(format.channels).arg(format.bits).arg(format.rate);
+    const quint32 blockAlign = format.channels * format.bits / 8;
+    if (format.blockAlign != blockAlign || format.byteRate != format.rate * blockAlign)
+        return QStringLiteral("its block align %1 and byte rate %2 do not match %3 channels of %4 bits at %5 Hz, "
+                              "which take %6 and %7")
+            .arg(format.blockAlign).arg(format.byteRate).arg(format.channels).arg(format.bits).arg(format.rate).arg(blockAlign)
+            .arg(format.rate * blockAlign);
+    return QString();
+}
+
+QString dataProblem(const Format& format, quint32 dataBytes)
+{
+    if (dataBytes == 0)
+        return QStringLiteral("its sound data is empty");
+    if (dataBytes % format.blockAlign != 0)
+        return QStringLiteral("its sound data is %1 bytes, not a whole number of %2-byte frames")
+            .arg(dataBytes).arg(format.blockAlign);
+    return QString();
+}
+
+template <typename T>
+void append(QByteArray& bytes, T value)
+{
+    char little[sizeof(T)];
+    qToLittleEndian(value, little);
+    bytes.append(little, sizeof(T));
+}
+
+QByteArray plainWavOf(const Format& format, const QByteArray& bytes, const Chunks& chunks)
+{
+    QByteArray wav;
+    wav.reserve(kRiffHeaderBytes + 2 * kChunkHeaderBytes + kFmtBytes + chunks.dataBytes);
+    wav.append("RIFF");
+    append<quint32>(wav, 4 + 2 * kChunkHeaderBytes + kFmtBytes + chunks.dataBytes);
+    wav.append("WAVEfmt ");
+    append<quint32>(wav, kFmtBytes);
+    append<quint16>(wav, format.tag);
+    append<quint16>(wav, format.channels);
+    append<quint32>(wav, format.rate);
+    append<quint32>(wav, format.byteRate);
+    append<quint16>(wav, format.blockAlign);
+    append<quint16>(wav, format.bits);
+    wav.append("data");
+    append<quint32>(wav, chunks.dataBytes);
+    wav.append(bytes.constData() + chunks.dataAt, chunks.dataBytes);
+    return wav;
 }
 }
 
-QString SoundFile::problem(const QString& path)
+SoundFile::SoundFile(const QString& reason)
+    : reason(reason)
+{
+}
+
+SoundFile SoundFile::read(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("missing");
+    if (!info.exists()) {
+        SoundFile sound(QStringLiteral("missing"));
+        sound.missing = true;
+        return sound;
+    }
+    if (info.isDir())
+        return SoundFile(QStringLiteral("a folder, not a file"));
     if (!info.isFile())
-        return QStringLiteral("not a regular file");
+        return SoundFile(QStringLiteral("not a regular file"));
     if (info.size() > kMaxBytes)
-        return QStringLiteral("%1 bytes, more than the %2 the game loads").arg(info.size()).arg(kMaxBytes);
+        return SoundFile(QStringLiteral("%1 bytes, more than the %2 the game loads").arg(info.size()).arg(kMaxBytes));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("unreadable");
-    return formatProblem(file.read(kHeaderBytes));
+        return SoundFile(QStringLiteral("unreadable (%1)").arg(file.errorString()));
+    // One byte more than allowed tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(kMaxBytes + 1);
+    if (bytes.size() > kMaxBytes)
+        return SoundFile(QStringLiteral("more than the %1 bytes the game loads").arg(kMaxBytes));
+    return fromBytes(bytes);
+}
+
+SoundFile SoundFile::fromBytes(const QByteArray& bytes)
+{
+    if (bytes.size() < kRiffHeaderBytes || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return SoundFile(QStringLiteral("not a WAV file"));
+    const quint32 riffBytes = u32(bytes, 4);
+    const qint64 left = bytes.size() - kChunkHeaderBytes;
+    if (riffBytes > left)
+        return SoundFile(QStringLiteral("its RIFF header claims %1 bytes, but only %2 follow").arg(riffBytes).arg(left));
+    Chunks chunks;
+    QString problem = walkChunks(bytes, kChunkHeaderBytes + qint64(riffBytes), chunks);
+    if (!problem.isEmpty())
+        return SoundFile(problem);
+    const Format format = formatAt(bytes, chunks.fmtAt);
+    problem = formatProblem(format);
+    if (problem.isEmpty())
+        problem = dataProblem(format, chunks.dataBytes);
+    if (!problem.isEmpty())
+        return SoundFile(problem);
+    SoundFile sound;
+    sound.plain = plainWavOf(format, bytes, chunks);
+    return sound;
 }

@@ -4,6 +4,9 @@
 #include "soundsink.h"
 
 #include <QDir>
+#include <QSet>
+
+#include <cstdio>
 
 namespace {
 const char* const kFileNames[] = { "summon", "action", "enter", "building_hit", "pony_hit", "alarm",
@@ -36,7 +39,25 @@ QString SoundBank::fileName(Cue cue)
 
 int SoundBank::load(const QString& path) const
 {
-    return SoundFile::problem(path).isEmpty() ? sink->load(path) : -1;
+    const SoundFile sound = SoundFile::read(path);
+    if (sound.isPlayable())
+        return sink->load(path, sound.plainWav());
+    // Most codes have no sound of their own: a missing file is silence without a word.
+    if (!sound.isMissing())
+        sayOnce(path, sound.problem());
+    return -1;
+}
+
+// Every game of a run loads the same files; a player reads about each one once.
+void SoundBank::sayOnce(const QString& path, const QString& problem)
+{
+    static QSet<QString> said;
+    const QString file = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    if (said.contains(file))
+        return;
+    said.insert(file);
+    const QString message = QStringLiteral("olteria: %1: %2; its cue is silent\n").arg(file, problem);
+    std::fputs(message.toUtf8().constData(), stderr);
 }
 
 void SoundBank::play(Cue cue, const QString& code) const

@@ -18,7 +18,8 @@ inline uint qHash(Cue cue, uint seed = 0)
 }
 
 // Every sound of a game, found once at start: sounds/<cue>.wav, and sounds/<cue>_<code>.wav for a
-// pony, fruit or action code, which takes precedence. A missing or unreadable file is silence.
+// pony, fruit or action code, which takes precedence. A missing file is silence; a file the sound
+// check refuses is silence too, said once on stderr with the reason.
 class SoundBank
 {
 public:
@@ -38,6 +39,7 @@ private:
         QHash<QString, int> byCode;
     };
     int load(const QString& path) const;
+    static void sayOnce(const QString& path, const QString& problem);
 
     SoundSink* sink;
     std::array<Sounds, static_cast<size_t>(Cue::Count)> sounds;

@@ -1,13 +1,21 @@
 #include "speaker.h"
 
+#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 // Cues are heard over the game, not instead of it; the background plays softer still.
 constexpr qreal kCueVolume = 0.6;
 constexpr qreal kLoopVolume = 0.25;
+// How long a closing game waits for sounds that are still loading.
+constexpr int kLoadingGraceMs = 2000;
 
 // The native socket of PulseAudio, or of PipeWire's PulseAudio server, which Qt plays through.
 bool soundServerListens()
@@ -16,6 +24,14 @@ bool soundServerListens()
         return true;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pulse/native"));
+}
+
+// Effects still loading when the speaker goes: kept, never deleted, until the process ends. The
+// list itself is never destroyed either, so that they are still in reach when the process ends.
+std::vector<QSoundEffect*>& keptUntilExit()
+{
+    static auto* kept = new std::vector<QSoundEffect*>;
+    return *kept;
 }
 }
 
@@ -32,12 +48,58 @@ std::unique_ptr<Speaker> Speaker::forThisDesktop()
 
 Speaker::Speaker() = default;
 
-Speaker::~Speaker() = default;
-
-int Speaker::load(const QString& path)
+// Qt loads every sound on one shared thread, and deleting any effect waits until that thread has
+// loaded all of them. A game closed at once gives the loads a moment to end; a load that has not
+// ended by then may never end, and would hold the exit for good, so the effects are left to the
+// end of the process instead.
+Speaker::~Speaker()
 {
-    QSoundEffect* effect = new QSoundEffect(&owner);
-    effect->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    for (QSoundEffect* effect : effects)
+        effect->stop();
+    waitForLoads();
+    if (isLoading()) {
+        keptUntilExit().insert(keptUntilExit().end(), effects.begin(), effects.end());
+        return;
+    }
+    for (QSoundEffect* effect : effects)
+        delete effect;
+}
+
+// The loads report their end through the event loop.
+void Speaker::waitForLoads()
+{
+    if (!isLoading())
+        return;
+    QEventLoop loop;
+    for (QSoundEffect* effect : effects)
+        QObject::connect(effect, &QSoundEffect::statusChanged, &loop, [this, &loop] {
+            if (!isLoading())
+                loop.quit();
+        });
+    QTimer::singleShot(kLoadingGraceMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool Speaker::isLoading() const
+{
+    return std::any_of(effects.begin(), effects.end(), [](const QSoundEffect* effect) {
+        return effect->status() == QSoundEffect::Loading || effect->status() == QSoundEffect::Null;
+    });
+}
+
+int Speaker::load(const QString& path, const QByteArray& plainWav)
+{
+    const QString copy = copies.filePath(QStringLiteral("%1.wav").arg(++copied));
+    QFile file(copy);
+    if (!copies.isValid() || !file.open(QIODevice::WriteOnly) || file.write(plainWav) != plainWav.size()) {
+        const QString message = QStringLiteral("olteria: %1: cannot be copied for playing (%2); its cue is silent\n")
+                                    .arg(QFileInfo(path).absoluteFilePath(), file.errorString());
+        std::fputs(message.toUtf8().constData(), stderr);
+        return -1;
+    }
+    file.close();
+    QSoundEffect* effect = new QSoundEffect;
+    effect->setSource(QUrl::fromLocalFile(copy));
     effect->setVolume(kCueVolume);
     effects.push_back(effect);
     return static_cast<int>(effects.size()) - 1;

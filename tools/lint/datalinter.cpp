@@ -58,6 +58,13 @@ QString imageFile(const char* name)
     return QLatin1String(kImagesFolder) + QLatin1Char('/') + QLatin1String(name);
 }
 
+QString sharpProblem(const QString& path)
+{
+    if (PictureLoader::check(path) == PictureLoader::Verdict::TooLarge)
+        return QStringLiteral("the picture is larger than %1 pixels a side").arg(PictureLoader::kMaxSide);
+    return QStringLiteral("the picture cannot be read as an image");
+}
+
 QString missingCarrier(const PonyRule& rule, const QString& sentence)
 {
     const QString value = QLatin1String(rule.value);
@@ -150,33 +157,44 @@ void DataLinter::checkPicture(const QString& relPath, const QString& shownFor)
                                        + QStringLiteral("; save it again as PNG"));
 }
 
-// A sound the game cannot play is silence: worth a warning, not an error.
+// A sound the game cannot play is silence: worth a warning, not an error. The reason is the
+// one the game gives on stderr.
 void DataLinter::checkSounds()
 {
     const QDir sounds(dataDir.filePath(QStringLiteral("sounds")));
-    for (const QString& name : sounds.entryList({ QStringLiteral("*.wav") }, QDir::Files | QDir::System, QDir::Name)) {
-        const QString problem = SoundFile::problem(sounds.filePath(name));
-        if (!problem.isEmpty())
-            findings.warning(QStringLiteral("sounds/") + name, 0, QStringLiteral("the sound is %1; the game plays silence in its place; "
-                                                                                "save it as an uncompressed WAV file of at most %2 bytes")
-                                                                      .arg(problem).arg(SoundFile::kMaxBytes));
+    const QDir::Filters entries = QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& name : sounds.entryList({ QStringLiteral("*.wav") }, entries, QDir::Name)) {
+        const SoundFile sound = SoundFile::read(sounds.filePath(name));
+        if (!sound.isPlayable())
+            findings.warning(QStringLiteral("sounds/") + name, 0,
+                             QStringLiteral("%1; the game plays silence in its place; save it as an uncompressed 8- or 16-bit "
+                                            "PCM WAV file of at most %2 bytes").arg(sound.problem()).arg(SoundFile::kMaxBytes));
     }
 }
 
-// A sharp picture is only drawn in place of its 1x picture, and at exactly twice its size.
+// A sharp picture is only drawn in place of its 1x picture, and at exactly twice its size; one
+// the game cannot use leaves the 1x picture on a scaled screen.
 void DataLinter::checkSharpPictures()
 {
     const QDir images(dataDir.filePath(QLatin1String(kImagesFolder)));
-    for (const QString& name : images.entryList({ QStringLiteral("*@2x.png") }, QDir::Files, QDir::Name)) {
+    const QDir::Filters entries = QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot;
+    for (const QString& name : images.entryList({ QStringLiteral("*@2x.png") }, entries, QDir::Name)) {
         const QString sharpFile = imageFile(qPrintable(name));
         const QString plainFile = imageFile(qPrintable(QString(name).replace(QStringLiteral("@2x.png"), QStringLiteral(".png"))));
-        const QSize plain = PictureLoader::loadImage(dataDir.filePath(plainFile)).size();
-        const QSize sharp = PictureLoader::loadImage(dataDir.filePath(sharpFile)).size();
-        if (!QFileInfo::exists(dataDir.filePath(plainFile)))
+        if (!QFileInfo::exists(dataDir.filePath(plainFile))) {
             findings.warning(sharpFile, 0, QStringLiteral("there is no %1 beside it; the game draws a 2x picture only in place "
                                                           "of its 1x picture, so it never shows this one; add %1 or remove it")
                                                .arg(plainFile));
-        else if (plain.isValid() && sharp.isValid() && sharp != plain * 2)
+            continue;
+        }
+        const QImage sharp = PictureLoader::loadImage(dataDir.filePath(sharpFile));
+        if (sharp.isNull()) {
+            findings.warning(sharpFile, 0, sharpProblem(dataDir.filePath(sharpFile))
+                                               + QStringLiteral("; on a scaled screen the game draws %1 instead").arg(plainFile));
+            continue;
+        }
+        const QImage plain = PictureLoader::loadImage(dataDir.filePath(plainFile));
+        if (!plain.isNull() && sharp.size() != plain.size() * 2)
             findings.warning(sharpFile, 0, QStringLiteral("it is %1 x %2, not twice %3 (%4 x %5); on a scaled screen the game "
                                                           "stretches it to %6 x %7; render it at exactly twice the size")
                                                .arg(sharp.width()).arg(sharp.height()).arg(plainFile).arg(plain.width())
