@@ -109,6 +109,8 @@ private slots:
         QTEST(w.world->stoneAmount(), "stoneAfter");
         QTEST(worked->health, "healthAfter");
         QTEST(pony->health, "ponyAfter");
+        // The bar is drawn before the work: it shows the health the step started with.
+        QCOMPARE(worked->healthBarLabel()->width(), int(health / worked->maxHealth * worked->width));
     }
 
     // The farm's picture is 101 x 81 (half its diagonal 64.7 px), the mine's 60 x 50 (39.05 px):

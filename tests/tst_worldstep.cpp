@@ -95,13 +95,16 @@ private slots:
     }
 
     // A fruit stands while it fights; once nothing is in reach it stands one more step, then picks
-    // a building and walks again.
+    // a building and walks to its centre (the buildings have no pictures here, so only the centre
+    // is in reach).
     void aFruitWalksOnOnceItsPonyHasGone_data()
     {
         QTest::addColumn<int>("steps"); // after the pony has gone
         QTest::addColumn<bool>("walking");
-        QTest::newRow("a fruit whose pony has gone stands for one step") << 1 << false;
-        QTest::newRow("a fruit whose pony has gone walks on in the second step") << 2 << true;
+        QTest::addColumn<bool>("hitABuilding");
+        QTest::newRow("a fruit whose pony has gone stands for one step") << 1 << false << false;
+        QTest::newRow("a fruit whose pony has gone walks on in the second step") << 2 << true << false;
+        QTest::newRow("a fruit walks 424 px to the mine's centre in 142 steps and hits it") << 200 << false << true;
     }
     void aFruitWalksOnOnceItsPonyHasGone()
     {
@@ -115,6 +118,10 @@ private slots:
         w.tick(steps);
         QVERIFY(apple);
         QTEST(apple->isMoving(), "walking");
+        bool hit = false;
+        for (const Building* building : w.world->buildings())
+            hit = hit || building->health < building->maxHealth;
+        QTEST(hit, "hitABuilding");
     }
 
     void scheduleReleasesOneMonsterPerStepThenWins_data()
@@ -143,6 +150,11 @@ private slots:
         }
         QTEST(monsters, "monsters");
         QTEST(w.world->isOver() && !w.world->isLost(), "won");
+        // A finished game no longer changes, whoever steps it.
+        const float end = w.world->timeElapsed();
+        if (w.world->isOver())
+            w.world->step(0.1f);
+        QCOMPARE(w.world->timeElapsed(), end);
     }
 };
 
