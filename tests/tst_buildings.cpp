@@ -7,6 +7,16 @@
 
 #include <QtTest>
 
+// The buildings, as a player notices them:
+// - the farm, mine and hospital stand at fixed centres, their pictures centred there and their
+//   bars along the pictures' lowest row; each cell steps from the previous cell's centre;
+// - a pony within 2 px of a cell's centre works there: 0.5 food per step (0.75 for "farmfood"),
+//   0.3 stone (0.45 for "farmstone"), or 0.5 health in the hospital;
+// - while damaged and with one whole stone, each working pony repairs 0.5 (0.75 for
+//   "fastrepair") for 0.2 stone; full health costs no stone;
+// - a fruit hits a building within half its picture's diagonal;
+// - the bar shows the health the step began with, red in the hit step and the next.
+
 // Building pictures of their own sizes, a pony for each work bonus and a plain one, a fruit.
 static void writeGame(GameDir& dir)
 {
@@ -109,6 +119,8 @@ private slots:
         QTEST(w.world->stoneAmount(), "stoneAfter");
         QTEST(worked->health, "healthAfter");
         QTEST(pony->health, "ponyAfter");
+        // The bar is drawn before the work: it shows the health the step started with.
+        QCOMPARE(worked->healthBarLabel()->width(), int(health / worked->maxHealth * worked->width));
     }
 
     // The farm's picture is 101 x 81 (half its diagonal 64.7 px), the mine's 60 x 50 (39.05 px):

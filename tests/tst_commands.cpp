@@ -10,6 +10,14 @@
 #include <QPushButton>
 #include <QtTest>
 
+// The player's commands: the left button commands, the right one describes.
+// - a left click on a pony selects her alone; a right click on a pony, a fruit, a summon or an
+//   action button opens its description, whose text wraps;
+// - a left click on the field, a cell or a fruit sends the selected pony there, her centre to
+//   the point, the cell's or the fruit's centre; without a selection nobody moves;
+// - a left click on a summon button summons a pony that joins the world and answers clicks;
+// - a left click on an action pays and takes effect.
+
 // What a click goes to: the pony "plain", the pony "small", the field at (300, 200), a cell of
 // the mine, a monster on its way, the summon button of "strong", greyed out for want of magic;
 // Start is where "plain" was summoned.

@@ -20,6 +20,9 @@ static void writeGame(GameDir& dir)
     dir.writeIni("pony.ini", ponies);
     dir.writeIni("action.ini", "[repair]\nName=Действие repair\n[cure]\nName=Действие cure\n");
     dir.writeIni("monster.ini", "[apple]\nMaxHealth=101\n");
+    // Pictures whose sizes are not the sides they are drawn at.
+    dir.writePicture("summonstrike_ico.png", 50, 20);
+    dir.writePicture("monster_apple.png", 20, 50);
 }
 
 class TestUnits : public QObject
@@ -33,6 +36,7 @@ private slots:
             QCOMPARE(buttons.size(), codes.size());
             for (int n = 0; n < codes.size(); ++n) {
                 QCOMPARE(buttons.at(n)->geometry(), QRect(x, 50 + 45 * n, 40, 40));
+                QCOMPARE(buttons.at(n)->iconSize(), QSize(30, 30));
                 QCOMPARE(buttons.at(n)->toolTip(), tip + codes.at(n));
                 QCOMPARE(buttons.at(n)->property(property).toString(), codes.at(n));
             }
@@ -76,6 +80,9 @@ private slots:
         QCOMPARE(w.findChildren<Pony*>().size(), 1);
         QCOMPARE(w.world->ponies().at(0)->geometry(), QRect(place, QSize(40, 40)));
         QCOMPARE(w.world->ponies().at(0)->healthBarLabel()->geometry(), QRect(place + QPoint(0, 39), QSize(40, 5)));
+        // Units are drawn 33 px square in their 40 px frames, whatever their pictures' sizes.
+        QCOMPARE(w.world->ponies().at(0)->pixmap(Qt::ReturnByValue).size(), QSize(33, 33));
+        QCOMPARE(w.world->monsters().at(0)->pixmap(Qt::ReturnByValue).size(), QSize(33, 33));
         QTEST(w.world->magicAmount(), "magicAfter");
         QTEST(w.world->monsters().at(0)->health, "fruitHealth");
         QTEST(w.world->monsters().at(1)->health, "fruitHealth");

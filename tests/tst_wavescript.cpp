@@ -1,12 +1,48 @@
 #include "gamedir.h"
+#include "schedulereader.h"
 #include "wavescript.h"
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(ScheduleLine::Fate)
+
+// The schedule, as a modder writing monsterscript.dat notices it:
+// - each line "delay,code,entry point" adds its delay to the release time of the lines before;
+// - entry points 1 to 8 are eight fixed spawn points; a line naming another is skipped;
+// - a line of fewer than three fields, a blank line and a "#" comment are skipped, and the
+//   checker is told which of these it was; fields after the third are ignored;
+// - lines are trimmed, but blanks inside the code are kept;
+// - a delay that is no whole number counts as 0, and the checker is told;
+// - an entry is due at exactly its release time; one entry is handed out per call, of those
+//   due the first in file order, so a negative delay lets a later line go first;
+// - the schedule is finished once every entry is handed out; a missing file at once.
 class TestWaveScript : public QObject
 {
     Q_OBJECT
 private slots:
+    void eachLineIsAnEntryOrTheReasonItIsNot_data()
+    {
+        QTest::addColumn<QString>("text"); // trimmed, as the reader hands it on
+        QTest::addColumn<ScheduleLine::Fate>("fate");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<bool>("delayIsWhole");
+        using F = ScheduleLine::Fate;
+        QTest::newRow("an empty line is blank, not short") << "" << F::Blank << 0 << false;
+        QTest::newRow("a # line is a comment even when it reads as an entry") << "# 1,a,1" << F::Comment << 0 << false;
+        QTest::newRow("two fields are too few") << "5,apple" << F::TooFewFields << 0 << false;
+        QTest::newRow("entry point 9 is outside") << "5,a,9" << F::EntryPointOutside << 0 << false;
+        QTest::newRow("a delay of 1.5 counts as 0, and is no whole number") << "1.5,a,1" << F::Entry << 0 << false;
+        QTest::newRow("a delay of -5 is whole") << "-5,a,8" << F::Entry << -5 << true;
+    }
+    void eachLineIsAnEntryOrTheReasonItIsNot()
+    {
+        QFETCH(QString, text);
+        const ScheduleLine line = ScheduleReader::readLine(7, text);
+        QTEST(line.fate, "fate");
+        QTEST(line.delay, "delay");
+        QTEST(line.delayIsWhole, "delayIsWhole");
+    }
+
     void scheduleGivesEntriesWithSummedReleaseTimes_data()
     {
         QTest::addColumn<QString>("schedule"); // null: no file at all
@@ -75,6 +111,7 @@ private slots:
         QCOMPARE(QPoint(x, y), duePoints.isEmpty() ? QPoint(-1, -1) : duePoints.last());
         QTEST(dueCodes, "dueCodes");
         QTEST(duePoints, "duePoints");
+        QCOMPARE(script.isFinished(), dueCodes.size() == codes.size());
     }
 };
 

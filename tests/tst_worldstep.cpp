@@ -7,6 +7,18 @@
 
 #include <optional>
 
+// The world step, as a player notices it, every 0.1 s of game time:
+// - a walking pony eats 0.1 food while more than that is left, else loses 0.1 health; starved
+//   to 0 she stays at 0 and the game goes on;
+// - a pony below full health heals 0.2 for 0.2 food while more than 0.2 is left; 0.3 while the
+//   "fastheal" pony is summoned; magic grows 0.2, 0.3 with the "fastmagic" pony;
+// - a fruit hits every pony within the pony's whole diagonal, each pony hits back, and a fruit
+//   killed by a hit back still hits the next pony; a pony beaten to 0 loses at once;
+// - a fighting fruit stands; once nothing is in reach it stands one more step, then walks to a
+//   building's centre;
+// - every dead fruit leaves in the step it dies; one scheduled fruit enters per step, and that
+//   step cannot also win; a finished game no longer changes.
+
 // A unit placed centred on a point: a pony by its summon button, else a monster; it keeps the
 // health it was made with unless one is given, and may be sent towards a point.
 struct Unit
@@ -95,13 +107,16 @@ private slots:
     }
 
     // A fruit stands while it fights; once nothing is in reach it stands one more step, then picks
-    // a building and walks again.
+    // a building and walks to its centre (the buildings have no pictures here, so only the centre
+    // is in reach).
     void aFruitWalksOnOnceItsPonyHasGone_data()
     {
         QTest::addColumn<int>("steps"); // after the pony has gone
         QTest::addColumn<bool>("walking");
-        QTest::newRow("a fruit whose pony has gone stands for one step") << 1 << false;
-        QTest::newRow("a fruit whose pony has gone walks on in the second step") << 2 << true;
+        QTest::addColumn<bool>("hitABuilding");
+        QTest::newRow("a fruit whose pony has gone stands for one step") << 1 << false << false;
+        QTest::newRow("a fruit whose pony has gone walks on in the second step") << 2 << true << false;
+        QTest::newRow("a fruit walks 424 px to the mine's centre in 142 steps and hits it") << 200 << false << true;
     }
     void aFruitWalksOnOnceItsPonyHasGone()
     {
@@ -115,6 +130,10 @@ private slots:
         w.tick(steps);
         QVERIFY(apple);
         QTEST(apple->isMoving(), "walking");
+        bool hit = false;
+        for (const Building* building : w.world->buildings())
+            hit = hit || building->health < building->maxHealth;
+        QTEST(hit, "hitABuilding");
     }
 
     void scheduleReleasesOneMonsterPerStepThenWins_data()
@@ -143,6 +162,11 @@ private slots:
         }
         QTEST(monsters, "monsters");
         QTEST(w.world->isOver() && !w.world->isLost(), "won");
+        // A finished game no longer changes, whoever steps it.
+        const float end = w.world->timeElapsed();
+        if (w.world->isOver())
+            w.world->step(0.1f);
+        QCOMPARE(w.world->timeElapsed(), end);
     }
 };
 
