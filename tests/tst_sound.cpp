@@ -3,6 +3,7 @@
 #include "gameworld.h"
 #include "monster.h"
 #include "pony.h"
+#include "qmybutton.h"
 #include "soundsink.h"
 #include "testwindow.h"
 
@@ -20,11 +21,12 @@ public:
         return files.size() - 1;
     }
     void play(int sound) override { heard << files.at(sound); }
-    void loop(int sound) override { heard << QStringLiteral("loop ") + files.at(sound); }
-    void stop() override {}
+    void loop(int sound) override { background << files.at(sound); }
+    void stop() override { background << QStringLiteral("stop"); }
 
     QStringList files;
     QStringList heard;
+    QStringList background; // the looped file, or "stop"
 };
 
 // The shortest WAV file the game plays: 16-bit mono PCM at 22050 Hz, two samples of silence.
@@ -39,14 +41,14 @@ void writeSounds(const QStringList& names)
     }
 }
 
-const QStringList kEverySound = { "summon", "summon_plain", "action", "enter", "enter_brute", "building_hit", "pony_hit",
-                                  "alarm", "lost", "victory", "defeat" };
+const QStringList kEverySound = { "summon", "summon_plain", "action", "action_incfood", "enter", "enter_brute",
+                                  "building_hit", "pony_hit", "alarm", "lost", "victory", "defeat", "background" };
 
 // The small game, with buildings of real size and a sound for every cue.
 std::function<void(GameDir&)> gameWithSounds(const QString& schedule)
 {
     return [schedule](GameDir& dir) {
-        TestWindow::smallGame(schedule)(dir);
+        TestWindow::smallGame(schedule, QStringLiteral("[incfood]\nNeedMagic=100\nValue=20\n"))(dir);
         dir.writePicture("building_farmfood.png", 170, 140);
         dir.writePicture("building_farmstone.png", 140, 170);
         dir.writePicture("building_hospital.png", 156, 132);
@@ -55,7 +57,16 @@ std::function<void(GameDir&)> gameWithSounds(const QString& schedule)
 }
 }
 
-// The cues a player hears: played by the real window and step into a recorder.
+// The cues, as a player looking at another corner of the field hears them:
+// - each summon, used action and incoming fruit is heard once, from the unit's own file
+//   ("summon_plain.wav") when there is one, else from the cue's plain one; a refused summon
+//   or action is silent;
+// - a building under attack is heard at most every 2 s, a fighting pony at most every 1.5 s,
+//   however long the fight;
+// - an alarm sounds once each time a pony falls below 30 % of her health;
+// - the background loops from the first step; it stops while an information dialog is open,
+//   when the game is silent, and loops again once the dialog closes;
+// - the end stops the loop and is heard as the fallen pony's cue and the defeat, then silence.
 class TestSound : public QObject
 {
     Q_OBJECT
@@ -67,15 +78,18 @@ private slots:
         recorder = RecordingSink();
     }
 
-    // A unit's own file takes precedence over the cue's plain one.
-    void summonsAndFruitsComingInAreHeardEachWithItsOwnSoundWhenThereIsOne()
+    void summonsActionsAndFruitsComingInAreHeardOnceEachWithItsOwnSoundWhenThereIsOne()
     {
         TestWindow window(gameWithSounds("0,apple,1\n1,brute,2\n"));
+        window.world->setMagic(100);
         window.summon("plain");
         window.summon("small");
+        for (int press = 0; press < 2; ++press) // the second finds no magic left
+            QTest::mousePress(window.actionButtons.first(), Qt::LeftButton);
+        window.summon("plain"); // already on the field
+        QCOMPARE(recorder.heard, QStringList({ "summon_plain", "summon", "action_incfood" }));
         QCOMPARE(heardIn(window, 1), QStringList({ "enter" }));
         QCOMPARE(heardIn(window, 10), QStringList({ "enter_brute" }));
-        QCOMPARE(recorder.heard.mid(0, 2), QStringList({ "summon_plain", "summon" }));
     }
 
     void anAlarmSoundsOncePerFallBelowThirtyPercent()
@@ -94,34 +108,52 @@ private slots:
         QCOMPARE(heardIn(window, 1), QStringList({ "alarm" }));
     }
 
-    void aBuildingUnderAttackIsHeardAtMostEveryTwoSeconds()
+    // A fruit of 1000 health and attack 1 fights on for 6 s, longer than the cue's limit.
+    void aLongFightIsHeardNowAndThenNotEveryStep_data()
     {
+        QTest::addColumn<bool>("pony"); // the fruit fights a pony, else gnaws at the mine
+        QTest::addColumn<QString>("cue");
+        QTest::addColumn<int>("times");
+        QTest::newRow("a building under attack is heard every 2 s") << false << "building_hit" << 3;
+        QTest::newRow("a fighting pony is heard every 1.5 s") << true << "pony_hit" << 4;
+    }
+    void aLongFightIsHeardNowAndThenNotEveryStep()
+    {
+        QFETCH(bool, pony);
+        QFETCH(QString, cue);
         TestWindow window(gameWithSounds("9999,apple,1"));
-        window.addMonster("apple", 300, 330);
-        QCOMPARE(heardIn(window, 1), QStringList({ "building_hit" }));
-        QCOMPARE(heardIn(window, 19), QStringList());
-        QCOMPARE(heardIn(window, 1), QStringList({ "building_hit" }));
+        const Pony* fighter = pony ? window.summon("plain") : nullptr;
+        Monster* fruit = fighter ? window.addMonster("apple", fighter->centerX(), fighter->centerY())
+                                 : window.addMonster("apple", 300, 330);
+        fruit->attack = 1;
+        fruit->health = fruit->maxHealth = 1000;
+        QTEST(int(heardIn(window, 60).count(cue)), "times");
     }
 
-    void theGameIsSilentWhileADialogIsOpen()
+    void theBackgroundStopsAndTheGameIsSilentWhileADialogIsOpen()
     {
-        TestWindow window(gameWithSounds("0,apple,1"));
+        TestWindow window(gameWithSounds("0,apple,1\n0,apple,2"));
+        QCOMPARE(heardIn(window, 1), QStringList({ "enter" }));
         {
             const DialogUnitInfo dialog(&window); // open until the end of this block
             QCOMPARE(heardIn(window, 10), QStringList());
+            QCOMPARE(recorder.background, QStringList({ "background", "stop" }));
         }
         QCOMPARE(heardIn(window, 1), QStringList({ "enter" }));
+        QCOMPARE(recorder.background, QStringList({ "background", "stop", "background" }));
     }
 
     void theEndHasItsOwnCueAndThenSilence()
     {
         TestWindow window(gameWithSounds("9999,apple,1"));
         Pony* pony = window.summon("small");
+        window.tick();
         window.addMonster("brute", pony->centerX(), pony->centerY());
         recorder.heard.clear();
         QCOMPARE(heardIn(window, 1), QStringList({ "lost", "defeat" }));
         window.summon("plain");
         QCOMPARE(heardIn(window, 10), QStringList());
+        QCOMPARE(recorder.background, QStringList({ "background", "stop" }));
     }
 
 private:

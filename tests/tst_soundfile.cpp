@@ -86,8 +86,11 @@ private:
 };
 }
 
-// A sound file is judged by what it holds, and nothing a sound file holds crashes or hangs
-// the game.
+// A sound file, as a modder saving one notices it:
+// - 8- or 16-bit PCM, 1 or 2 channels, 8000 to 48000 Hz, of at most 2 MiB plays; the player
+//   gets its format and samples alone, without other chunks, pad bytes or trailing bytes;
+// - anything else plays as silence, said once on stderr with the file and the reason; nothing a
+//   sound file holds crashes or hangs the game, nor its exit.
 class TestSoundFile : public QObject
 {
     Q_OBJECT
@@ -103,6 +106,8 @@ private slots:
         row("16-bit mono at 22050 Hz plays as it is", Wav::plain(), Wav::plain());
         row("8-bit stereo at 8000 Hz plays as it is", Wav::riff(Wav::fmt(1, 2, 8000, 8) + Wav::data(2)),
             Wav::riff(Wav::fmt(1, 2, 8000, 8) + Wav::data(2)));
+        row("16-bit stereo at 48000 Hz plays as it is", Wav::riff(Wav::fmt(1, 2, 48000, 16) + Wav::data(4)),
+            Wav::riff(Wav::fmt(1, 2, 48000, 16) + Wav::data(4)));
         row("an odd data length of 8-bit mono sound plays without its pad byte",
             Wav::riff(Wav::fmt(1, 1, 8000, 8) + Wav::data(3) + '\0'), Wav::riff(Wav::fmt(1, 1, 8000, 8) + Wav::data(3)));
         row("an 18-byte fmt chunk plays as a 16-byte one",
