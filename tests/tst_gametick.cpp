@@ -7,8 +7,16 @@
 #include <QScreen>
 #include <QtTest>
 
-// The tick behind the window's timer: it pauses under a dialog, refreshes the labels and the
-// buttons after each step, and announces the end once.
+// The tick's labels and buttons, as a player reads them after every step:
+// - magic, food and stone are shown as whole numbers, cut, not rounded;
+// - the status line shows the selected pony's health cut to a whole number, and is hidden
+//   while no pony is selected;
+// - the progress line counts the fruits still to come and the whole seconds, rounded up, until
+//   the next may enter; "now" when one is due, and says when all are in;
+// - a summon button is greyed out while the magic, cut, is short of its cost, and hidden once
+//   its pony is summoned; an action's button is greyed out short of magic and hidden for nine
+//   ticks after use, ticks under a dialog not counted;
+// - the tick that ends the game still writes all of these, and the end is announced once.
 class TestGameTick : public QObject
 {
     Q_OBJECT
@@ -53,20 +61,37 @@ private slots:
         QTEST(QString(button->isHidden() ? "hidden" : button->isEnabled() ? "enabled" : "disabled"), "state");
     }
 
-    // Nothing is scheduled, so the first tick wins; it still writes the labels and the status line.
-    void theTickThatEndsTheGameStillShowsItsState()
+    // Each tick writes the stores truncated: 99.7 magic grows to 99.9, 7.8 food pays 0.2 for a
+    // heal from 50.5 to 50.7 health; the stone stays at 12.9.
+    void labelsShowTheStoresAndTheSelectedPonyWhole_data()
     {
-        TestWindow w(TestWindow::smallGame(QString()));
+        QTest::addColumn<bool>("ends"); // nothing is scheduled, so the first tick wins
+        QTest::addColumn<bool>("deselect"); // after a tick with the pony selected
+        QTest::addColumn<QString>("status"); // null: hidden
+        QTest::newRow("a selected pony's health is shown whole") << false << false << "Простушка: здоровье 50/100";
+        QTest::newRow("the tick that ends the game still shows its state") << true << false << "Простушка: здоровье 50/100";
+        QTest::newRow("a pony no longer selected leaves no status line") << false << true << QString();
+    }
+    void labelsShowTheStoresAndTheSelectedPonyWhole()
+    {
+        QFETCH(bool, ends);
+        QFETCH(bool, deselect);
+        TestWindow w(TestWindow::smallGame(ends ? QString() : QStringLiteral("9999,apple,1")));
         Pony* pony = w.summon(QStringLiteral("plain"));
         w.world->selectPony(pony);
-        pony->health = 99.9f; // shown truncated; without food she does not heal
-        w.world->setFood(0);
-        w.world->setMagic(99.9f);
+        if (deselect) {
+            w.tick();
+            w.world->selectPony(nullptr);
+        }
+        pony->health = 50.5f;
+        w.world->setFood(7.8f);
+        w.world->setStone(12.9f);
+        w.world->setMagic(99.7f);
         w.tick();
-        QCOMPARE(w.ends.size(), 1);
+        QCOMPARE(w.ends.size(), ends ? 1 : 0);
         QCOMPARE(QStringList({ w.magicLabel->text(), w.foodLabel->text(), w.stoneLabel->text() }),
-                 QStringList({ "Магия: 100", "Еда: 0", "Камень: 50" }));
-        QCOMPARE(w.infoLabel->isHidden() ? QString() : w.infoLabel->text(), QStringLiteral("Простушка: здоровье 99/100"));
+                 QStringList({ "Магия: 99", "Еда: 7", "Камень: 12" }));
+        QTEST(w.infoLabel->isHidden() ? QString() : w.infoLabel->text(), "status");
     }
 
     void wholeGameEndsWithOneBox_data()
