@@ -4,6 +4,7 @@
 #include "building.h"
 #include "buttoncolumn.h"
 #include "dialogmenu.h"
+#include "fieldlayers.h"
 #include "gametick.h"
 #include "gameworld.h"
 #include "monstercatalogue.h"
@@ -57,6 +58,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     createBackground();
     Building::createAll(this, world.get());
+    // Units come between the ground made so far and all that the window makes from here on.
+    layers = new FieldLayers(this);
     buildActionColumn();
     buildSummonColumn();
     magicLabel = createResourceLabel(300);
@@ -194,6 +197,7 @@ void MainWindow::startGameTimer()
 void MainWindow::tick()
 {
     gameTick->run(isDialogOpen());
+    layers->settleBars();
 }
 
 void MainWindow::holdClock()

@@ -7,6 +7,7 @@
 #include <memory>
 
 class ActionCatalogue;
+class FieldLayers;
 class GameSounds;
 class GameTick;
 class GameWorld;
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<PlayerCommands> commands;
     std::unique_ptr<GameTick> gameTick;
     QTimer* gameTimer = nullptr;
+    FieldLayers* layers = nullptr;
 
     static int openDialogCount;
 };
