@@ -6,6 +6,7 @@
 #include "dialogmenu.h"
 #include "dialogunitinfo.h"
 #include "gameevents.h"
+#include "fieldlayers.h"
 #include "gametick.h"
 #include "gameworld.h"
 #include "monstercatalogue.h"
@@ -63,6 +64,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     createBackground();
     Building::createAll(this, world.get());
+    // Units come between the ground made so far and all that the window makes from here on.
+    layers = new FieldLayers(this);
     buildActionColumn();
     buildSummonColumn();
     magicLabel = createResourceLabel(300);
@@ -203,6 +206,7 @@ void MainWindow::startGameTimer()
 void MainWindow::tick()
 {
     gameTick->run(DialogUnitInfo::isAnyOpen());
+    layers->settleBars();
 }
 
 void MainWindow::holdClock()
