@@ -19,8 +19,11 @@ void GameLauncher::prepareApplication()
     // about 44 MB and doubles the start-up time. A player who sets it keeps their choice.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
-    // On a scaled desktop the 1024 x 768 field is drawn at the desktop's scale, not tiny.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // On a scaled desktop the 1024 x 768 field is drawn at the desktop's scale, not tiny (Qt 6
+    // always does).
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+#endif
 }
 
 int GameLauncher::play(const QString& executableDirectory)
