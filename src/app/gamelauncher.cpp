@@ -26,7 +26,7 @@ void GameLauncher::prepareApplication()
 #endif
 }
 
-int GameLauncher::play(const QString& executableDirectory)
+int GameLauncher::play(const QString& executableDirectory, bool mute)
 {
     const DataLocation data(DataLocation::searchOrder(QDir::currentPath(), executableDirectory));
     if (!data.isUsable())
@@ -36,8 +36,7 @@ int GameLauncher::play(const QString& executableDirectory)
     useGameFont();
     // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
     PictureLoader::setPixelRatio(qApp->devicePixelRatio());
-    const std::unique_ptr<Speaker> speaker = QCoreApplication::arguments().contains(QStringLiteral("--mute"))
-        ? nullptr : Speaker::forThisDesktop();
+    const std::unique_ptr<Speaker> speaker = mute ? nullptr : Speaker::forThisDesktop();
     GameSounds::setOutput(speaker.get());
     MainWindow window;
     window.show();
