@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -19,7 +20,11 @@ void GameLauncher::prepareApplication()
     // about 44 MB and doubles the start-up time. A player who sets it keeps their choice.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6.5 and later name their FFmpeg build on standard error when the sounds load; a game
+    // started from a terminal stays quiet there. QT_LOGGING_RULES still turns it back on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.ffmpeg.info=false"));
+#else
     // On a scaled desktop the 1024 x 768 field is drawn at the desktop's scale, not tiny (Qt 6
     // always does).
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
