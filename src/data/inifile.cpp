@@ -20,6 +20,15 @@ QString escapedName(const QString& name)
     return escaped;
 }
 
+// A backslash that is not itself escaped joins the next line to the value.
+bool endsInLoneBackslash(const QString& line)
+{
+    int backslashes = 0;
+    while (backslashes < line.size() && line.at(line.size() - 1 - backslashes) == QLatin1Char('\\'))
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
 // The line as Qt's reader sees it: a group header, a value continued from the line before
 // (kept as it is), or a key before its first "=".
 QString escapedLine(const QString& line, bool continuesValue)
@@ -34,12 +43,37 @@ QString escapedLine(const QString& line, bool continuesValue)
     return escapedName(line.left(equals)) + line.mid(equals);
 }
 
+// The file's text as Qt's INI reader gets it from us: decoded from Windows-1251 (a leading UTF-8
+// byte-order mark dropped), in UTF-8, with group and key names escaped as %UXXXX.
+QByteArray utf8Text(const QByteArray& windows1251)
+{
+    // The mark is dropped as Qt 5's reader dropped it before decoding the rest in the code page.
+    const QByteArray bytes = windows1251.startsWith("\xEF\xBB\xBF") ? windows1251.mid(3) : windows1251;
+    const QString text = QTextCodec::codecForName("Windows-1251")->toUnicode(bytes);
+    QString escaped;
+    escaped.reserve(text.size());
+    bool continuesValue = false;
+    for (int start = 0; start <= text.size();) {
+        int end = start;
+        while (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+            ++end;
+        const QString line = text.mid(start, end - start);
+        escaped += escapedLine(line, continuesValue);
+        continuesValue = endsInLoneBackslash(line);
+        // "\r\n" and "\n\r" end one line, as in Qt's reader.
+        const int breakLength = QStringView(text).mid(end, 2) == QLatin1String("\r\n") || QStringView(text).mid(end, 2) == QLatin1String("\n\r") ? 2 : 1;
+        escaped += text.mid(end, breakLength);
+        start = end + breakLength;
+    }
+    return escaped.toUtf8();
+}
+
 QString copyOfFile(const QString& path, QTemporaryFile& copy)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return path; // read as the empty file it is to the game
-    const QByteArray text = IniFile::utf8Text(file.readAll());
+    const QByteArray text = utf8Text(file.readAll());
     copy.setFileTemplate(QDir::tempPath() + QStringLiteral("/olteria-XXXXXX.ini"));
     // Without a temporary folder the file is read as it is: the same groups, keys and numbers,
     // only its Cyrillic texts garbled.
@@ -55,29 +89,6 @@ IniFile::IniFile(const QString& path)
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     settings.setIniCodec("UTF-8");
 #endif
-}
-
-QByteArray IniFile::utf8Text(const QByteArray& windows1251)
-{
-    // The mark is dropped as Qt 5's reader dropped it before decoding the rest in the code page.
-    const QByteArray bytes = windows1251.startsWith("\xEF\xBB\xBF") ? windows1251.mid(3) : windows1251;
-    const QString text = QTextCodec::codecForName("Windows-1251")->toUnicode(bytes);
-    QString escaped;
-    escaped.reserve(text.size());
-    bool continuesValue = false;
-    int start = 0;
-    while (start <= text.size()) {
-        int end = start;
-        while (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
-            ++end;
-        const QString line = text.mid(start, end - start);
-        escaped += escapedLine(line, continuesValue);
-        continuesValue = line.endsWith(QLatin1Char('\\'));
-        if (end < text.size())
-            escaped += text.at(end);
-        start = end + 1;
-    }
-    return escaped.toUtf8();
 }
 
 QStringList IniFile::groups() const

@@ -22,10 +22,6 @@ public:
     // isWhole, when given, tells whether the value was a whole number in range or read as 0.
     int number(const QString& key, bool* isWhole = nullptr) const;
 
-    // The file's text as Qt's INI reader gets it from us: decoded from Windows-1251 (a leading
-    // UTF-8 byte-order mark dropped), in UTF-8, with group and key names escaped as %UXXXX.
-    static QByteArray utf8Text(const QByteArray& windows1251);
-
 private:
     // Qt 6 reads INI files only as UTF-8 and Qt 5 in a code page it is told; both read this
     // UTF-8 copy of the file alike. It lives as long as the settings that read it.
