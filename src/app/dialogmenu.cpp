@@ -50,7 +50,7 @@ QFont fontOf(QWidget* widget, int pointSize)
 {
     QFont font = widget->font();
     font.setPointSize(pointSize);
-    font.setWeight(75);
+    font.setWeight(QFont::Bold);
     return font;
 }
 }

@@ -159,7 +159,7 @@ QLabel* MainWindow::createResourceLabel(int x)
     QLabel* label = new QLabel(this);
     label->setGeometry(x, 20, 200, 20);
     QFont font = label->font();
-    font.setWeight(75);
+    font.setWeight(QFont::Bold);
     font.setPointSize(16);
     label->setFont(font);
     return label;
