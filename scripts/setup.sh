@@ -5,21 +5,29 @@
 
 OLTERIA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Debian packages the build and the tests need.
+# Debian packages the build and the tests need (the game builds on Qt 6; the Qt 5 ones below
+# are for ./check's second build).
 OLTERIA_PACKAGES=(
   cmake
   g++
   ninja-build
-  qtbase5-dev        # Qt Core/Gui/Widgets/Test with their CMake files
-  qtbase5-dev-tools  # moc
-  qtmultimedia5-dev  # Qt Multimedia: the game's sounds
+  qt6-base-dev       # Qt 6 Core/Gui/Widgets/Test with their CMake files and moc
+  qt6-multimedia-dev # Qt 6 Multimedia: the game's sounds
+  qt6-5compat-dev    # Qt 6 Core5Compat: the Windows-1251 codec for the catalogues
   fonts-dejavu-core  # a font for the offscreen platform in tests
   fonts-liberation2  # the game's font: Arial's metrics, which its layout is made for
+)
+# Qt 5.15, which ./check builds and tests too, for the systems that still have only it.
+OLTERIA_QT5_PACKAGES=(
+  qtbase5-dev        # Qt Core/Gui/Widgets/Test with their CMake files
+  qtbase5-dev-tools  # moc
+  qtmultimedia5-dev  # Qt Multimedia
 )
 # What the tests need beyond the build: the install test validates the menu entry and metadata.
 OLTERIA_TEST_PACKAGES=(
   desktop-file-utils # desktop-file-validate
   appstream          # appstreamcli
+  "${OLTERIA_QT5_PACKAGES[@]}"
 )
 # What ./package needs beyond the build.
 OLTERIA_PACKAGE_PACKAGES=(

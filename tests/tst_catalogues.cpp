@@ -1,6 +1,7 @@
 #include "actioncatalogue.h"
 #include "gamedir.h"
 #include "gameworld.h"
+#include "inifile.h"
 #include "monstercatalogue.h"
 #include "pony.h"
 #include "ponycatalogue.h"
@@ -114,6 +115,70 @@ private slots:
         const Pony* pony = ponies.createPony("p");
         QVERIFY(pony);
         QVERIFY(pony->pixmap(Qt::ReturnByValue).isNull());
+    }
+
+    // What the catalogues rely on from the INI reader, byte for byte as a modder's editor saves
+    // it; Qt 5 and Qt 6 must give the same on every row.
+    void theIniReaderKeepsWhatTheCataloguesRelyOn_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("group"); // empty: the keys outside any group
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("groups");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("tempFolder"); // whether the machine has a temporary folder
+        const QByteArray pony = "[p]\r\nName=\xCA\xEB\xE5\xE2\xE5\xF0\xE8\xED\xEA\xE0\r\n"; // Клеверинка in Windows-1251
+        QTest::newRow("a group without keys is not listed") << QByteArray("[empty]\n[p]\nName=x\n") << "p" << "Name" << QStringList{ "p" } << "x" << true;
+        QTest::newRow("groups are listed sorted, capitals first, whatever their order in the file")
+            << QByteArray("[zebra]\nName=z\n[b]\nName=b\n[Apple]\nName=A\n[apple]\nName=a\n") << "b" << "Name" << QStringList{ "Apple", "apple", "b", "zebra" } << "b" << true;
+        QTest::newRow("Cyrillic texts in Windows-1251 read as Unicode") << pony << "p" << "Name" << QStringList{ "p" } << "Клеверинка" << true;
+        QTest::newRow("a text with commas is kept whole")
+            << QByteArray("[p]\nDescr=\xC1\xFB\xF1\xF2\xF0\xE0\xFF, \xED\xEE \xF5\xF0\xF3\xEF\xEA\xE0\xFF\n") << "p" << "Descr"
+            << QStringList{ "p" } << "Быстрая, но хрупкая" << true;
+        QTest::newRow("quotes keep the spaces and commas inside and are dropped")
+            << QByteArray("[p]\nName=\"  a, b ;c \"\n") << "p" << "Name" << QStringList{ "p" } << "  a, b ;c " << true;
+        QTest::newRow("escapes in a value become the characters they name")
+            << QByteArray("[p]\nName=a\\tb\\\\c\\x0416\\\"\n") << "p" << "Name" << QStringList{ "p" } << "a\tb\\cЖ\"" << true;
+        QTest::newRow("a semicolon starts a comment that the value does not keep")
+            << QByteArray("[p]\nName=a ; note\n") << "p" << "Name" << QStringList{ "p" } << "a" << true;
+        QTest::newRow("a key given twice keeps the last value")
+            << QByteArray("[p]\nName=first\nName=last\n") << "p" << "Name" << QStringList{ "p" } << "last" << true;
+        QTest::newRow("a group given twice is one group, the later keys winning")
+            << QByteArray("[p]\nName=first\n[q]\nName=q\n[p]\nName=last\n") << "p" << "Name" << QStringList{ "p", "q" } << "last" << true;
+        QTest::newRow("[General] holds the keys outside any group and is no group itself")
+            << QByteArray("Name=outside\n[General]\nName=general\n[p]\nName=x\n") << "" << "Name" << QStringList{ "p" } << "general" << true;
+        QTest::newRow("a Cyrillic group name reads as Unicode, as written")
+            << QByteArray("[\xCF\xEE\xED\xE8]\nName=x\n") << "Пони" << "Name" << QStringList{ "Пони" } << "x" << true;
+        QTest::newRow("a Cyrillic key reads as Unicode, as written")
+            << QByteArray("[p]\n\xC8\xEC\xFF=x\n") << "p" << "Имя" << QStringList{ "p" } << "x" << true;
+        QTest::newRow("a file saved as UTF-8 with a byte-order mark loses the mark and reads garbled as Windows-1251") << QByteArray("\xEF\xBB\xBF[p]\nName=\xD0\x96\n") << "p" << "Name" << QStringList{ "p" } << "Р–" << true;
+        QTest::newRow("a file saved as UTF-8 reads garbled as Windows-1251") << QByteArray("[p]\nName=\xD0\x96\n") << "p" << "Name" << QStringList{ "p" } << "Р–" << true;
+        QTest::newRow("a value continued after a lone backslash keeps its Cyrillic")
+            << QByteArray("[p]\r\nName=a\\\r\n\xC1\r\n") << "p" << "Name" << QStringList{ "p" } << "aБ" << true;
+        QTest::newRow("a doubled backslash at the end continues nothing")
+            << QByteArray("[p]\nName=a\\\\\n\xC8\xEC\xFF=x\n") << "p" << "Имя" << QStringList{ "p" } << "x" << true;
+        QTest::newRow("without a temporary folder the groups, keys and Latin texts read the same")
+            << QByteArray("[p]\nName=Rose\n") << "p" << "Name" << QStringList{ "p" } << "Rose" << false;
+        QTest::newRow("a missing file has no groups") << QByteArray() << "p" << "Name" << QStringList() << "" << true;
+    }
+    void theIniReaderKeepsWhatTheCataloguesRelyOn()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, group);
+        QFETCH(QString, key);
+        QFETCH(bool, tempFolder);
+        GameDir dir;
+        if (!file.isEmpty())
+            dir.writeFile("config/c.ini", file);
+        const QByteArray machineTemp = qgetenv("TMPDIR");
+        if (!tempFolder)
+            qputenv("TMPDIR", "/nonexistent/olteria-test");
+        IniFile ini("../config/c.ini");
+        machineTemp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", machineTemp);
+        QTEST(ini.groups(), "groups");
+        if (!group.isEmpty())
+            ini.beginGroup(group);
+        QTEST(ini.text(key), "text");
     }
 };
 

@@ -22,6 +22,7 @@ static void writeGame(GameDir& dir)
     dir.writeIni("monster.ini", "[apple]\nMaxHealth=101\n");
     // Pictures whose sizes are not the sides they are drawn at.
     dir.writePicture("summonstrike_ico.png", 50, 20);
+    dir.writePicture("plain_ico.png", 20, 50);
     dir.writePicture("monster_apple.png", 20, 50);
 }
 

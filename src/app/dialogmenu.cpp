@@ -7,7 +7,8 @@
 
 namespace {
 const char kHelpText[] =
-    "<html><head/><body>"
+    // Paragraphs a third as far apart as Qt's default, so that the rules fit above the buttons.
+    "<html><head><style>p { margin-top: 0px; margin-bottom: 4px; }</style></head><body>"
     "<p align=\"center\">Игра &quot;Оборона Ольтерии&quot;</p>"
     "<p align=\"center\">Техническая демо-версия</p>"
     "<p align=\"center\">Правила и управление:</p>"
@@ -49,7 +50,7 @@ QFont fontOf(QWidget* widget, int pointSize)
 {
     QFont font = widget->font();
     font.setPointSize(pointSize);
-    font.setWeight(75);
+    font.setWeight(QFont::Bold);
     return font;
 }
 }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -19,11 +20,18 @@ void GameLauncher::prepareApplication()
     // about 44 MB and doubles the start-up time. A player who sets it keeps their choice.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
-    // On a scaled desktop the 1024 x 768 field is drawn at the desktop's scale, not tiny.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6.5 and later name their FFmpeg build on standard error when the sounds load; a game
+    // started from a terminal stays quiet there. QT_LOGGING_RULES still turns it back on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.ffmpeg.info=false"));
+#else
+    // On a scaled desktop the 1024 x 768 field is drawn at the desktop's scale, not tiny (Qt 6
+    // always does).
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+#endif
 }
 
-int GameLauncher::play(const QString& executableDirectory)
+int GameLauncher::play(const QString& executableDirectory, bool mute)
 {
     const DataLocation data(DataLocation::searchOrder(QDir::currentPath(), executableDirectory));
     if (!data.isUsable())
@@ -33,8 +41,7 @@ int GameLauncher::play(const QString& executableDirectory)
     useGameFont();
     // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
     PictureLoader::setPixelRatio(qApp->devicePixelRatio());
-    const std::unique_ptr<Speaker> speaker = QCoreApplication::arguments().contains(QStringLiteral("--mute"))
-        ? nullptr : Speaker::forThisDesktop();
+    const std::unique_ptr<Speaker> speaker = mute ? nullptr : Speaker::forThisDesktop();
     GameSounds::setOutput(speaker.get());
     MainWindow window;
     window.show();

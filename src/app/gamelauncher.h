@@ -13,7 +13,7 @@ public:
     // Called before the QApplication exists.
     static void prepareApplication();
     // Plays one game from the first place that holds the data and returns the exit status.
-    static int play(const QString& executableDirectory);
+    static int play(const QString& executableDirectory, bool mute);
     // On standard error and in one critical box; returns kMissingDataStatus.
     static int reportMissingData(const QString& message);
 };

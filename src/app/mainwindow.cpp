@@ -6,6 +6,7 @@
 #include "dialogmenu.h"
 #include "dialogunitinfo.h"
 #include "gameevents.h"
+#include "fieldlayers.h"
 #include "gametick.h"
 #include "gameworld.h"
 #include "monstercatalogue.h"
@@ -63,6 +64,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     createBackground();
     Building::createAll(this, world.get());
+    // Units come between the ground made so far and all that the window makes from here on.
+    layers = new FieldLayers(this);
     buildActionColumn();
     buildSummonColumn();
     magicLabel = createResourceLabel(300);
@@ -156,7 +159,7 @@ QLabel* MainWindow::createResourceLabel(int x)
     QLabel* label = new QLabel(this);
     label->setGeometry(x, 20, 200, 20);
     QFont font = label->font();
-    font.setWeight(75);
+    font.setWeight(QFont::Bold);
     font.setPointSize(16);
     label->setFont(font);
     return label;
@@ -203,6 +206,7 @@ void MainWindow::startGameTimer()
 void MainWindow::tick()
 {
     gameTick->run(DialogUnitInfo::isAnyOpen());
+    layers->settleBars();
 }
 
 void MainWindow::holdClock()

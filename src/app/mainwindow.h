@@ -7,6 +7,7 @@
 #include <memory>
 
 class ActionCatalogue;
+class FieldLayers;
 class GameEvents;
 class GameSounds;
 class GameTick;
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<PlayerCommands> commands;
     std::unique_ptr<GameTick> gameTick;
     QTimer* gameTimer = nullptr;
+    FieldLayers* layers = nullptr;
 };
 
 #endif

@@ -3,6 +3,7 @@
 
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryFile>
 
 // Reads one of the game's catalogue files: INI, texts in Windows-1251, one group per code.
 // A missing file reads as an empty file; a missing key gives "" or 0.
@@ -22,6 +23,9 @@ public:
     int number(const QString& key, bool* isWhole = nullptr) const;
 
 private:
+    // Qt 6 reads INI files only as UTF-8 and Qt 5 in a code page it is told; both read this
+    // UTF-8 copy of the file alike. It lives as long as the settings that read it.
+    QTemporaryFile utf8Copy;
     QSettings settings;
 };
 

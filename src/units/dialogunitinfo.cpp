@@ -10,7 +10,7 @@ QFont boldFont(int pointSize)
 {
     QFont font;
     font.setPointSize(pointSize);
-    font.setWeight(75);
+    font.setWeight(QFont::Bold);
     return font;
 }
 }

@@ -5,8 +5,20 @@
 #include <QLabel>
 
 namespace {
-constexpr int kBarHeight = 5;
+// Bars are drawn over the units; a press on one goes to whatever lies beneath it.
+QLabel* newBarLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
+{
+    QLabel* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setGeometry(geometry);
+    label->setStyleSheet(style);
+    return label;
 }
+}
+
+const char HealthBar::kBarName[] = "healthBar";
+const char HealthBar::kTrackName[] = "healthBarTrack";
 
 QString HealthBar::greenStyle()
 {
@@ -18,24 +30,65 @@ QString HealthBar::redStyle()
     return QStringLiteral("background-color: rgb(150,0,0); border: 1px solid rgb(20,40,20); border-radius: 2px");
 }
 
+// Pale and see-through inside, with the bar's own outline faded: the full length reads on the
+// field and on the pictures alike, and never as health.
+QString HealthBar::trackStyle()
+{
+    return QStringLiteral(
+        "background-color: rgba(255,255,255,120); border: 1px solid rgba(20,40,20,150); border-radius: 2px");
+}
+
+// The track is made first, so that it lies right beneath the bar. A full bar covers it, so it
+// is shown only while the bar is shorter: the field's many unhurt units draw no track at all.
 HealthBar::HealthBar(QWidget* parent, int x, int y, int fullWidth, bool red)
-    : bar(new QLabel(parent))
+    : track(newBarLabel(parent, kTrackName, QRect(x, y, fullWidth, kHeight), trackStyle()))
+    , bar(newBarLabel(parent, kBarName, QRect(x, y, fullWidth, kHeight), red ? redStyle() : greenStyle()))
+    , placeX(x)
+    , placeY(y)
+    , trackWidth(fullWidth)
     , red(red)
 {
-    bar->setGeometry(x, y, fullWidth, kBarHeight);
-    bar->setStyleSheet(red ? redStyle() : greenStyle());
+    track->hide();
     bar->show();
 }
 
-// The label is a sibling of its unit or building, not a child: it goes with the bar.
+// The labels are siblings of their unit or building, not children: they go with the bar.
 HealthBar::~HealthBar()
 {
     delete bar;
+    delete track;
 }
 
 void HealthBar::moveTo(int x, int y)
 {
-    bar->move(x, y);
+    placeX = x;
+    placeY = y;
+    showAt();
+}
+
+void HealthBar::setLift(int levels, bool moveNow)
+{
+    if (levels == lifted)
+        return;
+    lifted = levels;
+    if (moveNow)
+        showAt();
+}
+
+// A hidden track is left behind; it is brought along when it is shown.
+void HealthBar::showAt()
+{
+    const int y = placeY - lifted * kHeight;
+    bar->move(placeX, y);
+    if (!track->isHidden())
+        track->move(placeX, y);
+}
+
+void HealthBar::showTrack(bool show)
+{
+    if (show)
+        track->setGeometry(bar->x(), bar->y(), trackWidth, kHeight);
+    track->setVisible(show);
 }
 
 void HealthBar::hit()
@@ -50,8 +103,11 @@ void HealthBar::update(float health, int maxHealth, int fullWidth)
 {
     // Every geometry change costs Qt a repaint of both rectangles, so an unchanged bar is left alone.
     const int width = barWidth(health, maxHealth, fullWidth);
-    if (bar->width() != width || bar->height() != kBarHeight)
-        bar->resize(width, kBarHeight);
+    if (bar->width() != width || bar->height() != kHeight) {
+        bar->resize(width, kHeight);
+        trackWidth = fullWidth;
+        showTrack(width < fullWidth);
+    }
     // A bar stays red for one update after the last hit, then turns green.
     if (hurt)
         hurt = false;

@@ -1,6 +1,7 @@
 #ifndef HEALTHBAR_H
 #define HEALTHBAR_H
 
+#include <QRect>
 #include <QString>
 
 class QLabel;
@@ -16,12 +17,20 @@ inline float boundedHealth(float health, int maxHealth)
 }
 
 // The 5-pixel bar under a unit or a building. Its width follows the health; it turns red at a
-// hit and green again on the second update after the last one.
+// hit and green again on the second update after the last one. A faint track of the full width
+// lies behind it while it is shorter, so that the empty part shows too. A unit's bar may be
+// lifted a few bar heights above its place, where it would cover another unit's bar.
 class HealthBar
 {
 public:
+    static constexpr int kHeight = 5;
+    // The object names of the bar's two labels, by which the field finds the bars made before it
+    // had layers (the buildings').
+    static const char kBarName[];
+    static const char kTrackName[];
     static QString greenStyle();
     static QString redStyle();
+    static QString trackStyle();
 
     // A bar of the full width with its top-left corner at (x, y), shown at once.
     HealthBar(QWidget* parent, int x, int y, int fullWidth, bool red);
@@ -34,13 +43,27 @@ public:
     // Once per update: the width for the health, and green unless hit since the last update.
     void update(float health, int maxHealth, int fullWidth);
     QLabel* label() const { return bar; }
+    QLabel* trackLabel() const { return track; }
     // Hit since the last update: in a world step, hit by a fruit in this step's fight.
     bool wasHit() const { return hurt; }
 
+    // Where the full bar belongs, and how many bar heights above that it is drawn.
+    QRect placeRect() const { return QRect(placeX, placeY, trackWidth, kHeight); }
+    int lift() const { return lifted; }
+    // Moved at once, or with the next moveTo(): a walking unit's bar moves in every step anyway.
+    void setLift(int levels, bool moveNow);
+
 private:
     void paintRed(bool red);
+    void showAt();
+    void showTrack(bool show);
 
+    QLabel* track;
     QLabel* bar;
+    int placeX;
+    int placeY;
+    int trackWidth;
+    int lifted = 0;
     bool hurt = false;
     bool red;
 };

@@ -1,5 +1,6 @@
 #include "pony.h"
 
+#include "fieldlayers.h"
 #include "numeric.h"
 
 namespace {
@@ -16,6 +17,8 @@ void Pony::toggleSelected()
 {
     selected = !selected;
     applyLook();
+    if (selected && fieldLayers())
+        fieldLayers()->bringToTop(this);
 }
 
 void Pony::applyLook()

@@ -1,5 +1,6 @@
 #include "qmylabel.h"
 
+#include "fieldlayers.h"
 #include "healthbar.h"
 #include "numeric.h"
 
@@ -12,7 +13,11 @@ QMyLabel::QMyLabel(QWidget* parent)
 {
 }
 
-QMyLabel::~QMyLabel() = default;
+QMyLabel::~QMyLabel()
+{
+    if (layers && healthBar)
+        layers->removeUnit(healthBar.get());
+}
 
 void QMyLabel::mousePressEvent(QMouseEvent* event)
 {
@@ -73,12 +78,27 @@ void QMyLabel::updatePosition(float dt)
 // The bar hangs under the unit and covers its lowest pixel row.
 void QMyLabel::createHealthBar()
 {
+    if (layers && healthBar)
+        layers->removeUnit(healthBar.get());
     healthBar.reset(new HealthBar(parentWidget(), x(), y() + height() - 1, width(), false));
+    layers = FieldLayers::of(parentWidget());
+    if (layers)
+        layers->addUnit(this, healthBar.get());
 }
 
 QLabel* QMyLabel::healthBarLabel() const
 {
     return healthBar ? healthBar->label() : nullptr;
+}
+
+FieldLayers* QMyLabel::fieldLayers() const
+{
+    return layers.data();
+}
+
+QLabel* QMyLabel::healthBarTrack() const
+{
+    return healthBar ? healthBar->trackLabel() : nullptr;
 }
 
 bool QMyLabel::wasHit() const

@@ -2,9 +2,11 @@
 #define QMYLABEL_H
 
 #include <QLabel>
+#include <QPointer>
 
 #include <memory>
 
+class FieldLayers;
 class HealthBar;
 class QMouseEvent;
 
@@ -20,6 +22,7 @@ public:
 
     void moveTo(int x, int y);
     void updatePosition(float dt);
+    // Also takes the unit's layer on the field: called once, when the unit has its place.
     void createHealthBar();
     void heal(float amount);
     void damage(float amount);
@@ -31,6 +34,8 @@ public:
     int centerY() const;
     float distanceTo(int x, int y) const;
     QLabel* healthBarLabel() const;
+    // The faint full-length track behind the bar.
+    QLabel* healthBarTrack() const;
     // Hit in the last step's fight.
     bool wasHit() const;
 
@@ -46,6 +51,9 @@ Q_SIGNALS:
 public Q_SLOTS:
     void mousePressEvent(QMouseEvent* event) override;
 
+protected:
+    FieldLayers* fieldLayers() const;
+
 private:
     int targetX = 0;
     int targetY = 0;
@@ -55,6 +63,8 @@ private:
     float velocityX = 0;
     float velocityY = 0;
     std::unique_ptr<HealthBar> healthBar;
+    // The window's children go in turn: the layers may go before the units.
+    QPointer<FieldLayers> layers;
 };
 
 #endif

@@ -64,8 +64,12 @@ private:
         }
         std::printf("window %s: %d summons, %d actions, %d buildings, %d cells\n", qUtf8Printable(window->windowTitle()), summons,
                     actions, buildings, cells);
-        std::printf("GL integration %s, high-DPI scaling %s\n", qgetenv("QT_XCB_GL_INTEGRATION").constData(),
-                    QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling) ? "on" : "off");
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        const bool scaling = true; // Qt 6 always scales
+#else
+        const bool scaling = QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling);
+#endif
+        std::printf("GL integration %s, high-DPI scaling %s\n", qgetenv("QT_XCB_GL_INTEGRATION").constData(), scaling ? "on" : "off");
     }
 };
 

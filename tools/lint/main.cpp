@@ -1,12 +1,12 @@
 // olteria-lint [--strict] [DIR]: checks the game's data folder DIR (holding config/ and images/)
 // and prints every problem as "file:line: error: ..." or "warning: ...", then a summary.
 // Exit status: 0 without errors, 1 with errors (with --strict, with warnings too), 2 when DIR
-// cannot be checked at all.
+// cannot be checked at all or the command line is wrong.
 
+#include "commandline.h"
 #include "datalinter.h"
 #include "datalocation.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
@@ -14,20 +14,18 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Checks a data folder of Olteria Defence."));
-    parser.addHelpOption();
+    CommandLine commandLine(QStringLiteral("Checks a data folder of Olteria Defence."));
     const QCommandLineOption strict(QStringLiteral("strict"), QStringLiteral("Fail on warnings as on errors (for CI)."));
-    parser.addOption(strict);
-    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("Folder with config/ and images/ "
-                                                                       "(default: the one the game would play from)."));
-    parser.process(app);
-    const QStringList args = parser.positionalArguments();
+    commandLine.addOption(strict);
+    commandLine.addPositionalArgument(QStringLiteral("DIR"),
+                                      QStringLiteral("Folder with config/ and images/ (default: the one the game would play from)."),
+                                      QStringLiteral("[DIR]"));
+    if (!commandLine.parse(argc, argv))
+        return commandLine.status();
+    const QStringList args = commandLine.positionalArguments();
+    if (args.size() > 1)
+        return commandLine.reject(QStringLiteral("give at most one folder"));
     QTextStream err(stderr);
-    if (args.size() > 1) {
-        err << "olteria-lint: give at most one folder\n";
-        return 2;
-    }
     // Without a folder, the one the game would play from, found the way the game finds it.
     const DataLocation location(DataLocation::searchOrder(QDir::currentPath(), QCoreApplication::applicationDirPath()));
     if (args.isEmpty() && location.root().isEmpty()) {
@@ -42,9 +40,11 @@ int main(int argc, char** argv)
     DataLinter linter(dataDir);
     linter.run();
     QTextStream out(stdout);
-    // Names and codes print alike whatever the terminal's locale.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Names and codes print alike whatever the terminal's locale (Qt 6 writes UTF-8 always).
     out.setCodec("UTF-8");
+#endif
     linter.report().print(out);
-    const bool fails = linter.report().errorCount() > 0 || (parser.isSet(strict) && linter.report().warningCount() > 0);
+    const bool fails = linter.report().errorCount() > 0 || (commandLine.isSet(QStringLiteral("strict")) && linter.report().warningCount() > 0);
     return fails ? 1 : 0;
 }

@@ -4,9 +4,10 @@
 //               [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png] [--sound]
 //
 // DIR holds config/ and images/ (default: the folder above the executable's, i.e. the build
-// tree). Prints one line per game; exits 0 when won, 1 when lost, 2 at the time limit,
-// 3 for bad arguments and 4 when a data file is missing or unreadable.
+// tree). Prints one line per game; exits 0 when won, 1 when lost, 2 for bad arguments (after
+// the usage), 3 at the time limit and 4 when a data file is missing or unreadable.
 #include "chartwriter.h"
+#include "commandline.h"
 #include "datalocation.h"
 #include "gamefont.h"
 #include "gamesounds.h"
@@ -17,7 +18,6 @@
 #include "speaker.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -28,7 +28,7 @@
 #include <cstdlib>
 
 namespace {
-constexpr int kBadArguments = 3;
+constexpr int kOutOfTime = 3;
 constexpr int kMissingData = 4;
 
 // The start menu is modal: press its mode button as soon as it is up.
@@ -57,38 +57,44 @@ bool enterScratchFolder(const QTemporaryDir& scratch, const QDir& data)
 
 int main(int argc, char* argv[])
 {
+    CommandLine commandLine(QStringLiteral("Plays one game of Olteria Defence on the real game window without a person.\n"
+                                           "Exit status: 0 won, 1 lost, 2 bad arguments, 3 out of time, 4 data missing."));
+    for (const QCommandLineOption& option :
+         { QCommandLineOption("data", "Game folder with config/ and images/.", "DIR"),
+           QCommandLineOption("mode", "easy or standard.", "MODE", "easy"),
+           QCommandLineOption("strategy", "passive, casual, reference or newcomer.", "NAME", "reference"),
+           QCommandLineOption("seed", "Seed of the random generator.", "N", "1"),
+           QCommandLineOption("chart", "Write a chart of the game.", "PNG"),
+           QCommandLineOption("max-minutes", "Game time limit.", "MINUTES", "30"),
+           QCommandLineOption("screenshot", "Grab the window at this game time into the PNG after it.", "SECONDS"),
+           QCommandLineOption("sound", "Play the cues through the desktop's sound server, if it has one.") })
+        commandLine.addOption(option);
+    commandLine.addPositionalArgument("PNG", "The screenshot's file, with --screenshot.", "[PNG]");
+    commandLine.acceptQtOptions();
+    if (!commandLine.parse(argc, argv))
+        return commandLine.status();
+    bool seedOk = false, limitOk = false, shotOk = true;
+    const QString mode = commandLine.value("mode"), strategy = commandLine.value("strategy");
+    const unsigned seed = commandLine.value("seed").toUInt(&seedOk);
+    const double limit = commandLine.value("max-minutes").toDouble(&limitOk) * 60;
+    double shotTime = commandLine.isSet("screenshot") ? commandLine.value("screenshot").toDouble(&shotOk) : -1;
+    const QStringList files = commandLine.positionalArguments();
+    if (!seedOk || !limitOk || !shotOk || limit <= 0)
+        return commandLine.reject("--seed, --max-minutes and --screenshot take numbers, the time limit above 0");
+    if (files.size() != (shotTime >= 0 ? 1 : 0))
+        return commandLine.reject("give one PNG file with --screenshot, and none without");
+    if ((mode != QLatin1String("easy") && mode != QLatin1String("standard")) || !SimPlayer::strategies().contains(strategy))
+        return commandLine.reject("unknown --mode or --strategy");
+
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     useGameFont();
     PictureLoader::setPixelRatio(app.devicePixelRatio());
     QTextStream err(stderr);
-    QCommandLineParser parser;
-    parser.addOptions({ { "data", "Game folder with config/ and images/.", "DIR" },
-                        { "mode", "easy or standard.", "MODE", "easy" },
-                        { "strategy", "passive, casual, reference or newcomer.", "NAME", "reference" },
-                        { "seed", "Seed of the random generator.", "N", "1" },
-                        { "chart", "Write a chart of the game.", "PNG" },
-                        { "max-minutes", "Game time limit.", "MINUTES", "30" },
-                        { "screenshot", "Grab the window at this game time into the PNG after it.", "SECONDS" },
-                        { "sound", "Play the cues through the desktop's sound server, if it has one." } });
-    bool seedOk = false, limitOk = false, shotOk = true;
-    const bool parsed = parser.parse(app.arguments());
-    const QString mode = parser.value("mode"), strategy = parser.value("strategy");
-    const unsigned seed = parser.value("seed").toUInt(&seedOk);
-    const double limit = parser.value("max-minutes").toDouble(&limitOk) * 60;
-    double shotTime = parser.isSet("screenshot") ? parser.value("screenshot").toDouble(&shotOk) : -1;
-    const QStringList files = parser.positionalArguments();
-    if (!parsed || !seedOk || !limitOk || !shotOk || limit <= 0 || files.size() != (shotTime >= 0 ? 1 : 0)
-        || (mode != QLatin1String("easy") && mode != QLatin1String("standard"))
-        || !SimPlayer::strategies().contains(strategy)) {
-        err << "usage: olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference|newcomer]"
-               " [--seed N] [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png] [--sound]\n";
-        return kBadArguments;
-    }
     // Paths given on the command line are taken before the game changes the working folder.
-    const QDir data(QDir(parser.isSet("data") ? parser.value("data") : app.applicationDirPath() + "/..").absolutePath());
-    const QString chartFile = parser.isSet("chart") ? QFileInfo(parser.value("chart")).absoluteFilePath() : QString();
+    const QDir data(QDir(commandLine.isSet("data") ? commandLine.value("data") : app.applicationDirPath() + "/..").absolutePath());
+    const QString chartFile = commandLine.isSet("chart") ? QFileInfo(commandLine.value("chart")).absoluteFilePath() : QString();
     const QString shotFile = files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
     const DataLocation location({ data.absolutePath() });
     if (!location.isUsable()) {
@@ -98,11 +104,11 @@ int main(int argc, char* argv[])
     QTemporaryDir scratch;
     if (!enterScratchFolder(scratch, data)) {
         err << "olteria-sim: no game data in " << data.absolutePath() << "\n";
-        return kBadArguments;
+        return kMissingData;
     }
 
     // Without --sound the game is muted, as with the game's own --mute.
-    const std::unique_ptr<Speaker> speaker = parser.isSet("sound") ? Speaker::forThisDesktop() : nullptr;
+    const std::unique_ptr<Speaker> speaker = commandLine.isSet("sound") ? Speaker::forThisDesktop() : nullptr;
     GameSounds::setOutput(speaker.get());
     answerStartMenu(mode == QLatin1String("easy") ? QStringLiteral("pushButton") : QStringLiteral("pushButton_2"));
     SimWindow window;
@@ -139,5 +145,5 @@ int main(int argc, char* argv[])
                               .arg(strategy, mode).arg(seed).arg(outcome).arg(world.timeElapsed(), 0, 'f', 1);
     if (!chartFile.isEmpty() && !chart.write(chartFile, title))
         err << "olteria-sim: cannot write " << chartFile << "\n";
-    return outcome == QLatin1String("won") ? 0 : outcome == QLatin1String("lost") ? 1 : 2;
+    return outcome == QLatin1String("won") ? 0 : outcome == QLatin1String("lost") ? 1 : kOutOfTime;
 }

@@ -1,0 +1,57 @@
+#include <QProcess>
+#include <QtTest>
+
+// The game and its tools read the command line as every desktop program does, and none of that
+// needs a display: each runs here with no display and no platform chosen.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void helpVersionAndMistakesNeedNoDisplay_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // what standard output holds; empty: nothing
+        QTest::addColumn<QString>("err"); // what standard error holds; empty: nothing
+        const QString version = QStringLiteral(" " OLTERIA_VERSION "\n");
+        QTest::newRow("the game's help lists --mute") << OLTERIA_GAME << QStringList{ "--help" } << 0 << "  --mute  " << "";
+        QTest::newRow("the game's help by its short name names Qt's options") << OLTERIA_GAME << QStringList{ "-h" } << 0 << "-platform NAME" << "";
+        QTest::newRow("the game's version is its name and version") << OLTERIA_GAME << QStringList{ "--version" } << 0 << "olteria" + version << "";
+        QTest::newRow("Qt's -platform is taken, not refused") << OLTERIA_GAME << QStringList{ "-platform", "offscreen", "-v" } << 0 << "olteria" + version << "";
+        QTest::newRow("the game refuses an unknown option with the usage") << OLTERIA_GAME << QStringList{ "--no-such-option" } << 2 << "" << "'no-such-option'.\nUsage: ";
+        QTest::newRow("the game refuses a word that is no option") << OLTERIA_GAME << QStringList{ "--mute", "easy" } << 2 << "" << "Usage: ";
+        QTest::newRow("the checker's help lists --strict") << OLTERIA_LINT << QStringList{ "--help" } << 0 << "  --strict  " << "";
+        QTest::newRow("the checker's version is its name and version") << OLTERIA_LINT << QStringList{ "--version" } << 0 << "olteria-lint" + version << "";
+        QTest::newRow("the checker refuses an unknown option with the usage") << OLTERIA_LINT << QStringList{ "--sloppy" } << 2 << "" << "'sloppy'.\nUsage: ";
+        QTest::newRow("the checker refuses a second folder") << OLTERIA_LINT << QStringList{ "a", "b" } << 2 << "" << "Usage: ";
+        QTest::newRow("the sim's help lists --seed") << OLTERIA_SIM << QStringList{ "--help" } << 0 << "  --seed <N>  " << "";
+        QTest::newRow("the sim's version is its name and version") << OLTERIA_SIM << QStringList{ "--version" } << 0 << "olteria-sim" + version << "";
+        QTest::newRow("the sim refuses an unknown option with the usage") << OLTERIA_SIM << QStringList{ "--fast" } << 2 << "" << "'fast'.\nUsage: ";
+        QTest::newRow("the sim refuses a seed that is no number") << OLTERIA_SIM << QStringList{ "--seed", "x" } << 2 << "" << "Usage: ";
+        QTest::newRow("the sim refuses an option without its value") << OLTERIA_SIM << QStringList{ "--mode" } << 2 << "" << "Usage: ";
+    }
+    void helpVersionAndMistakesNeedNoDisplay()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            env.remove(name);
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        QVERIFY2(process.waitForFinished(60000), "the program did not end");
+        const QString stdOut = QString::fromUtf8(process.readAllStandardOutput());
+        const QString stdErr = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.contains(out), qPrintable(stdOut));
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err), qPrintable(stdErr));
+        QTEST(process.exitCode(), "status");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,225 @@
+#include "barfan.h"
+#include "gameworld.h"
+#include "healthbar.h"
+#include "monster.h"
+#include "pony.h"
+#include "qmybutton.h"
+#include "testwindow.h"
+
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+const QString kAction = QStringLiteral("[cure]\nName=Исцеление\nNeedMagic=10\nValue=50\n");
+// Where a summoned 40 px pony's centre stands in the 1024 x 768 field.
+const QPoint kSummonCentre(482, 294);
+
+// The widget the field paints last at a point: a parent paints its children in their order.
+const QWidget* paintedOnTop(const QWidget& field, const QPoint& point)
+{
+    const QObjectList& children = field.children();
+    for (int i = children.size() - 1; i >= 0; --i) {
+        const auto* widget = qobject_cast<const QWidget*>(children.at(i));
+        if (widget && !widget->isWindow() && widget->isVisibleTo(&field) && widget->geometry().contains(point))
+            return widget;
+    }
+    return nullptr;
+}
+
+QList<QPoint> onOnePoint(int bars)
+{
+    return QList<QPoint>::fromVector(QVector<QPoint>(bars, QPoint(0, 0)));
+}
+
+QPoint centreOf(const QWidget* widget)
+{
+    return widget->geometry().center();
+}
+
+// The units of the world, ponies first, each in the order it came.
+QList<QMyLabel*> unitsOf(const GameWorld& world)
+{
+    QList<QMyLabel*> units;
+    for (Pony* pony : world.ponies())
+        units << pony;
+    for (Monster* monster : world.monsters())
+        units << monster;
+    return units;
+}
+}
+
+// How the field's widgets lie on each other: every unit and its bar in sight in a crowd, the
+// labels and buttons above every unit, and a bar that reads as a fraction of its full length.
+class TestField : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Ponies summoned in turn (all on the summon point), the one selected, then fruits on the point.
+    void crowdShowsEveryBarAndAClickSelectsAPony_data()
+    {
+        QTest::addColumn<QStringList>("ponies");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("fruits");
+        QTest::addColumn<QString>("clicked"); // the pony a left click on the point selects
+        const QStringList three = { "plain", "small", "healer" };
+        QTest::newRow("three ponies summoned in a row and a fruit on their point") << three << QString() << 1 << "healer";
+        QTest::newRow("the selected pony lies above the later ones") << three << "plain" << 1 << "plain";
+        QTest::newRow("a pony on a fruit's centre") << QStringList{ "plain" } << QString() << 1 << "plain";
+        QTest::newRow("eight units on one point fan to the highest step")
+            << QStringList{ "plain", "small", "healer", "fastheal", "fastmagic", "strong" } << QString() << 2 << "strong";
+    }
+    void crowdShowsEveryBarAndAClickSelectsAPony()
+    {
+        QFETCH(QStringList, ponies);
+        QFETCH(QString, selected);
+        QFETCH(int, fruits);
+        TestWindow w(TestWindow::smallGame());
+        w.world->setMagic(1000);
+        for (const QString& code : ponies) {
+            Pony* pony = w.summon(code);
+            QVERIFY(pony);
+            if (code == selected)
+                w.world->selectPony(pony);
+        }
+        for (int i = 0; i < fruits; ++i)
+            QVERIFY(w.addMonster("apple", kSummonCentre.x(), kSummonCentre.y()));
+        w.tick();
+
+        for (const QMyLabel* unit : unitsOf(*w.world)) {
+            QCOMPARE(unit->pos(), kSummonCentre - QPoint(20, 20)); // the crowd stands on one point
+            const QPoint barCentre = centreOf(unit->healthBarLabel());
+            QCOMPARE(paintedOnTop(w, barCentre), unit->healthBarLabel());
+            // Bars take no presses: a click there reaches what lies beneath.
+            QCOMPARE(w.childAt(barCentre)->objectName() == HealthBar::kBarName, false);
+        }
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, kSummonCentre);
+        QVERIFY(w.world->selectedPony());
+        QTEST(w.world->selectedPony()->code, "clicked");
+        for (const QMyLabel* unit : unitsOf(*w.world))
+            QVERIFY(!unit->isMoving()); // the click sent nobody
+    }
+
+    void labelsAndButtonsLieAboveFruits_data()
+    {
+        QTest::addColumn<int>("line"); // in textLines(), or -1 for the first action button
+        QTest::newRow("a fruit on the magic label") << 0;
+        QTest::newRow("a fruit on the food label") << 1;
+        QTest::newRow("a fruit on the stone label") << 2;
+        QTest::newRow("a fruit on the status line") << 3;
+        QTest::newRow("a fruit on an action button") << -1;
+        QTest::newRow("a fruit on a summon button") << -2;
+    }
+    void labelsAndButtonsLieAboveFruits()
+    {
+        QFETCH(int, line);
+        TestWindow w(TestWindow::smallGame(QStringLiteral("9999,apple,1"), kAction));
+        w.world->selectPony(w.summon("plain")); // the status line shows the selected pony
+        w.tick();
+        const QList<const QWidget*> furniture = { w.magicLabel, w.foodLabel, w.stoneLabel, w.infoLabel,
+                                                  w.actionButtons.value(0), w.summonButton("small") };
+        const QWidget* shown = furniture.at(line >= 0 ? line : 3 - line);
+        QVERIFY(shown && shown->isVisibleTo(&w));
+        const Monster* fruit = w.addMonster("apple", centreOf(shown).x(), centreOf(shown).y());
+        QVERIFY(fruit);
+        QCOMPARE(w.childAt(centreOf(shown)), shown);
+        QCOMPARE(paintedOnTop(w, centreOf(shown)), shown);
+    }
+
+    // A 40 px unit whose bar nobody else's covers keeps the bar of the design.
+    void unitAloneKeepsItsDesignedBar_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QPoint>("neighbour"); // the centre of a fruit beside it, if any
+        QTest::newRow("a pony alone") << "plain" << QPoint();
+        QTest::newRow("a fruit alone") << "apple" << QPoint();
+        QTest::newRow("a pony whose bar's end touches a fruit's bar") << "plain" << kSummonCentre + QPoint(40, 0);
+        QTest::newRow("a pony with a fruit a bar's height below") << "plain" << kSummonCentre + QPoint(0, 5);
+    }
+    void unitAloneKeepsItsDesignedBar()
+    {
+        QFETCH(QString, code);
+        QFETCH(QPoint, neighbour);
+        TestWindow w(TestWindow::smallGame());
+        QMyLabel* unit = code == "apple" ? static_cast<QMyLabel*>(w.addMonster(code, kSummonCentre.x(), kSummonCentre.y()))
+                                         : w.summon(code);
+        QVERIFY(unit);
+        if (!neighbour.isNull())
+            QVERIFY(w.addMonster("weak", neighbour.x(), neighbour.y()));
+        w.tick();
+        QCOMPARE(unit->healthBarLabel()->geometry(), QRect(unit->x(), unit->y() + 39, 40, 5));
+    }
+
+    void barShowsItsEmptyPartOnAFullLengthTrack_data()
+    {
+        QTest::addColumn<float>("health"); // of 100
+        QTest::addColumn<bool>("lifted");  // a fruit that came first takes the place, the pony's bar goes a step up
+        QTest::addColumn<int>("barWidth");
+        QTest::addColumn<bool>("trackShown");
+        QTest::newRow("a full bar covers its track") << 100.0f << false << 40 << false;
+        QTest::newRow("a bar at half health shows the empty half") << 50.0f << false << 20 << true;
+        QTest::newRow("an empty bar shows the whole track") << 0.0f << false << 0 << true;
+        QTest::newRow("a lifted bar takes its track along") << 50.0f << true << 20 << true;
+    }
+    void barShowsItsEmptyPartOnAFullLengthTrack()
+    {
+        QFETCH(float, health);
+        QFETCH(bool, lifted);
+        TestWindow w(TestWindow::smallGame());
+        if (lifted)
+            QVERIFY(w.addMonster("weak", kSummonCentre.x(), kSummonCentre.y()));
+        Pony* pony = w.summon("plain");
+        pony->health = health;
+        w.tick();
+        const QLabel* bar = pony->healthBarLabel();
+        const QLabel* track = pony->healthBarTrack();
+        QTEST(bar->width(), "barWidth");
+        QTEST(track->isVisibleTo(&w), "trackShown");
+        QCOMPARE(bar->y(), pony->y() + 39 - (lifted ? HealthBar::kHeight : 0));
+        if (!track->isVisibleTo(&w))
+            return;
+        QCOMPARE(track->geometry(), QRect(bar->pos(), QSize(40, 5)));
+        QCOMPARE(track->styleSheet(), HealthBar::trackStyle());
+        // Right beneath its own bar, above the pony's picture.
+        QCOMPARE(w.children().indexOf(const_cast<QLabel*>(track)), w.children().indexOf(const_cast<QLabel*>(bar)) - 1);
+        QCOMPARE(paintedOnTop(w, track->geometry().topRight() + QPoint(-2, 2)), track);
+    }
+
+    // Bars 40 x 5 placed in turn; the lifts each one gets, in steps of 5 px.
+    void fanLiftsEachBarClearOfThoseBefore_data()
+    {
+        QTest::addColumn<QList<QPoint>>("bars"); // top-left corners
+        QTest::addColumn<QRect>("fixed");        // a building's bar, if any
+        QTest::addColumn<QList<int>>("lifts");
+        using P = QList<QPoint>;
+        using L = QList<int>;
+        QTest::newRow("a bar alone keeps its place") << P{ { 0, 0 } } << QRect() << L{ 0 };
+        QTest::newRow("a bar on another goes one step up") << P{ { 0, 0 }, { 0, 0 } } << QRect() << L{ 0, 1 };
+        QTest::newRow("a bar 3 px below another goes above it") << P{ { 0, 0 }, { 10, 3 } } << QRect() << L{ 0, 2 };
+        QTest::newRow("bars end to end keep their places") << P{ { 0, 0 }, { 40, 0 } } << QRect() << L{ 0, 0 };
+        QTest::newRow("bars a bar's height apart keep their places") << P{ { 0, 0 }, { 0, 5 } } << QRect() << L{ 0, 0 };
+        QTest::newRow("a bar skips a step another took") << P{ { 0, 0 }, { 0, -5 }, { 0, 0 } } << QRect() << L{ 0, 0, 2 };
+        QTest::newRow("eight bars on one point take eight steps")
+            << onOnePoint(8) << QRect() << L{ 0, 1, 2, 3, 4, 5, 6, 7 };
+        QTest::newRow("a ninth bar finds no step free and keeps its place")
+            << onOnePoint(9) << QRect() << L{ 0, 1, 2, 3, 4, 5, 6, 7, 0 };
+        QTest::newRow("a bar on a building's bar goes above it") << P{ { 20, 100 } } << QRect(0, 100, 170, 5) << L{ 1 };
+        QTest::newRow("a bar far off the field is placed too") << P{ { -5000, 90000 }, { -5000, 90000 } } << QRect() << L{ 0, 1 };
+    }
+    void fanLiftsEachBarClearOfThoseBefore()
+    {
+        QFETCH(QList<QPoint>, bars);
+        QFETCH(QRect, fixed);
+        BarFan fan;
+        fan.clear();
+        fan.block(fixed);
+        QList<int> lifts;
+        for (const QPoint& corner : bars)
+            lifts << fan.place(QRect(corner, QSize(40, 5)), 5);
+        QTEST(lifts, "lifts");
+    }
+};
+
+QTEST_MAIN(TestField)
+#include "tst_field.moc"
