@@ -6,6 +6,18 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+// The health bars, as a player notices them (the crowd's in tst_field, the buildings' in
+// tst_buildings):
+// - a unit's bar is 5 px high, covers the unit's lowest pixel row and goes along as it walks;
+// - its length is health / maximum of the full width, cut to whole pixels, 0 for a maximum of 0;
+//   it shrinks at a hit and grows back at a heal, never past the full width;
+// - it turns red at a hit and green at the second update after the last one, so a hit before
+//   then keeps it red; a building's bar starts red and shows the health its step began with;
+// - a faint track of the full width lies beneath a shortened bar, where the bar is, and is
+//   gone once the bar is full again;
+// - the bars of a standing crowd fan upwards, each to the lowest step, at most seven, where it
+//   covers no bar placed before it, not even by a pixel.
+
 // A field that records the presses reaching it and the style changes of widgets it watches.
 class Field : public QWidget
 {
@@ -113,12 +125,15 @@ private slots:
         QTest::addColumn<int>("barWidth");
         QTest::addColumn<QString>("style");
         QTest::addColumn<int>("styleChanges");
+        QTest::addColumn<bool>("trackShown");
         using E = QList<BarEvent>;
-        QTest::newRow("a hit turns the bar red") << 100 << E{ Hit10 } << 40 << HealthBar::redStyle() << 1;
-        QTest::newRow("the bar stays red on the first update after a hit") << 100 << E{ Hit50, Update } << 20 << HealthBar::redStyle() << 1;
-        QTest::newRow("the bar turns green on the second update after a hit") << 100 << E{ Hit10, Update, Update } << 36 << HealthBar::greenStyle() << 2;
-        QTest::newRow("two hits between updates restyle the bar once") << 100 << E{ Hit10, Hit10 } << 40 << HealthBar::redStyle() << 1;
-        QTest::newRow("a maximum of 0 gives an empty bar") << 0 << E{ Heal50, Update } << 0 << HealthBar::greenStyle() << 0;
+        QTest::newRow("a hit turns the bar red") << 100 << E{ Hit10 } << 40 << HealthBar::redStyle() << 1 << false;
+        QTest::newRow("the bar stays red on the first update after a hit") << 100 << E{ Hit50, Update } << 20 << HealthBar::redStyle() << 1 << true;
+        QTest::newRow("the bar turns green on the second update after a hit, 34.67 px cut to 34") << 75 << E{ Hit10, Update, Update } << 34 << HealthBar::greenStyle() << 2 << true;
+        QTest::newRow("a hit before the bar turned green keeps it red") << 100 << E{ Hit10, Update, Hit10, Update } << 32 << HealthBar::redStyle() << 1 << true;
+        QTest::newRow("two hits between updates restyle the bar once") << 100 << E{ Hit10, Hit10 } << 40 << HealthBar::redStyle() << 1 << false;
+        QTest::newRow("a heal past the maximum grows the bar back to full over its track") << 100 << E{ Hit10, Update, Heal50, Update } << 40 << HealthBar::greenStyle() << 2 << false;
+        QTest::newRow("a maximum of 0 gives an empty bar") << 0 << E{ Heal50, Update } << 0 << HealthBar::greenStyle() << 0 << true;
     }
     void healthBarFollowsHealthAndHits()
     {
@@ -142,6 +157,7 @@ private slots:
         QTEST(unit->healthBarLabel()->width(), "barWidth");
         QTEST(unit->healthBarLabel()->styleSheet(), "style");
         QTEST(field.styleChanges, "styleChanges");
+        QTEST(unit->healthBarTrack()->isVisibleTo(&field), "trackShown");
     }
 };
 
