@@ -1,4 +1,5 @@
 #include "barfan.h"
+#include "building.h"
 #include "gameworld.h"
 #include "healthbar.h"
 #include "monster.h"
@@ -6,6 +7,7 @@
 #include "qmybutton.h"
 #include "testwindow.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QtTest>
 
@@ -63,10 +65,10 @@ private slots:
         QTest::addColumn<QString>("clicked"); // the pony a left click on the point selects
         const QStringList three = { "plain", "small", "healer" };
         QTest::newRow("three ponies summoned in a row and a fruit on their point") << three << QString() << 1 << "healer";
-        QTest::newRow("the selected pony lies above the later ones") << three << "plain" << 1 << "plain";
+        QTest::newRow("the selected pony lies above the later ones") << three << "plain" << 0 << "plain";
         QTest::newRow("a pony on a fruit's centre") << QStringList{ "plain" } << QString() << 1 << "plain";
-        QTest::newRow("eight units on one point fan to the highest step")
-            << QStringList{ "plain", "small", "healer", "fastheal", "fastmagic", "strong" } << QString() << 2 << "strong";
+        QTest::newRow("eight units on one point fan to the highest step, and the middle lands on a pony's bar")
+            << QStringList{ "plain", "small", "healer", "fastheal", "fastmagic", "strong" } << QString() << 2 << "fastmagic";
     }
     void crowdShowsEveryBarAndAClickSelectsAPony()
     {
@@ -89,8 +91,8 @@ private slots:
             QCOMPARE(unit->pos(), kSummonCentre - QPoint(20, 20)); // the crowd stands on one point
             const QPoint barCentre = centreOf(unit->healthBarLabel());
             QCOMPARE(paintedOnTop(w, barCentre), unit->healthBarLabel());
-            // Bars take no presses: a click there reaches what lies beneath.
-            QCOMPARE(w.childAt(barCentre)->objectName() == HealthBar::kBarName, false);
+            // A bar takes the presses for its unit.
+            QCOMPARE(w.childAt(barCentre), unit->healthBarLabel());
         }
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -217,8 +219,202 @@ private slots:
         fan.block(fixed);
         QList<int> lifts;
         for (const QPoint& corner : bars)
-            lifts << fan.place(QRect(corner, QSize(40, 5)), 5);
+            lifts << fan.liftFor(QRect(corner, QSize(40, 5)), 5);
         QTEST(lifts, "lifts");
+    }
+
+    // Pony "plain" stands at (700, 500); pony "small" stands at (300, 400), over a harmless fruit
+    // or alone; then a click at (300, 400).
+    void commandsGoThroughACrowd_data()
+    {
+        QTest::addColumn<bool>("fruitUnderSmall");
+        QTest::addColumn<bool>("plainSelected");
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("plainSent");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("with a pony selected, a left click on a fruit under another pony sends her at the fruit")
+            << true << true << true << "plain" << true << "";
+        QTest::newRow("with a pony selected, a left click on a pony alone selects her") << false << true << true << "small" << false << "";
+        QTest::newRow("with no pony selected, a left click on a pony over a fruit selects her")
+            << true << false << true << "small" << false << "";
+        QTest::newRow("a right click on a pony over a fruit describes the pony") << true << true << false << "plain" << false << "Крошка";
+    }
+    void commandsGoThroughACrowd()
+    {
+        QFETCH(bool, fruitUnderSmall);
+        QFETCH(bool, plainSelected);
+        QFETCH(bool, left);
+        const QPoint point(300, 400);
+        TestWindow w(TestWindow::smallGame());
+        QMyLabel* plain = w.place("plain", 700, 500);
+        const QPoint plainStart = plain->pos();
+        if (fruitUnderSmall)
+            QVERIFY(w.addMonster("weak", point.x(), point.y()));
+        QVERIFY(w.place("small", point.x(), point.y()));
+        if (plainSelected)
+            w.world->selectPony(static_cast<Pony*>(plain));
+        w.tick();
+        QString dialog;
+        ModalAnswerer answerer([&dialog](QDialog* box) {
+            dialog = box->findChild<QLabel*>(QStringLiteral("labTitle"))->text();
+            box->reject();
+        });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.windowHandle(), left ? Qt::LeftButton : Qt::RightButton, {}, point);
+        for (int i = 0; i < 100 && plain->isMoving(); ++i)
+            w.tick();
+
+        QVERIFY(w.world->selectedPony());
+        QTEST(w.world->selectedPony()->code, "selected");
+        QTEST(dialog, "dialog");
+        QFETCH(bool, plainSent);
+        QCOMPARE(plain->pos(), plainSent ? point - QPoint(20, 20) : plainStart);
+    }
+
+    // Two ponies and two fruits summoned on one point; a click on the middle of one's bar.
+    void everyMemberOfACrowdIsReachedByItsBar_data()
+    {
+        QTest::addColumn<int>("member"); // ponies first, then fruits, each in the order it came
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("the lower pony's bar selects her") << 0 << true << "plain" << "";
+        QTest::newRow("the upper pony's bar selects her") << 1 << true << "small" << "";
+        QTest::newRow("a pony's bar describes her") << 0 << false << "" << "Простушка";
+        QTest::newRow("the first fruit's bar describes it") << 2 << false << "" << "Яблочко";
+        QTest::newRow("the second fruit's bar describes it") << 3 << false << "" << "Кислица";
+    }
+    void everyMemberOfACrowdIsReachedByItsBar()
+    {
+        QFETCH(int, member);
+        QFETCH(bool, left);
+        TestWindow w(TestWindow::smallGame());
+        QVERIFY(w.summon("plain") && w.summon("small"));
+        QVERIFY(w.addMonster("apple", kSummonCentre.x(), kSummonCentre.y()));
+        QVERIFY(w.addMonster("weak", kSummonCentre.x(), kSummonCentre.y()));
+        w.tick();
+        const QList<QMyLabel*> units = unitsOf(*w.world);
+        for (const QMyLabel* unit : units) {
+            // A violet mark at the left end tells a pony's bar from a fruit's.
+            const QWidget* left = w.childAt(unit->healthBarLabel()->pos() + QPoint(-3, 2));
+            QCOMPARE(left && left->objectName() == HealthBar::kSideMarkName, qobject_cast<const Pony*>(unit) != nullptr);
+        }
+        QString dialog;
+        ModalAnswerer answerer([&dialog](QDialog* box) {
+            dialog = box->findChild<QLabel*>(QStringLiteral("labTitle"))->text();
+            box->reject();
+        });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.windowHandle(), left ? Qt::LeftButton : Qt::RightButton, {},
+                          centreOf(units.at(member)->healthBarLabel()));
+        QTEST(w.world->selectedPony() ? w.world->selectedPony()->code : QString(), "selected");
+        QTEST(dialog, "dialog");
+    }
+
+    // The selected pony "plain" stands where she was summoned; the action "cure" is cooling down,
+    // so its button is hidden; the summon button of "strong" is greyed for want of magic.
+    void pressesInAButtonColumnNeverSendAPony_data()
+    {
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<bool>("fruitThere");
+        QTest::newRow("a press on a hidden action button's place") << QPoint(30, 70) << false;
+        QTest::newRow("a press on a hidden action button's place over a fruit") << QPoint(30, 70) << true;
+        QTest::newRow("a press between two action buttons") << QPoint(30, 92) << false;
+        QTest::newRow("a press on a summoned pony's hidden button") << QPoint(990, 70) << false;
+        QTest::newRow("a press between two summon buttons") << QPoint(990, 137) << false;
+        QTest::newRow("a press on a greyed summon button") << QPoint(990, 160) << false;
+    }
+    void pressesInAButtonColumnNeverSendAPony()
+    {
+        QFETCH(QPoint, press);
+        QFETCH(bool, fruitThere);
+        TestWindow w(TestWindow::smallGame(QStringLiteral("9999,apple,1"),
+                                           kAction + QStringLiteral("[incfood]\nNeedMagic=10\nValue=5\n")));
+        Pony* plain = w.summon("plain");
+        QVERIFY(plain);
+        w.world->selectPony(plain);
+        w.world->setMagic(50);
+        QTest::mousePress(w.actionButtons.at(0), Qt::LeftButton);
+        if (fruitThere)
+            QVERIFY(w.addMonster("weak", press.x(), press.y()));
+        w.tick();
+        QVERIFY(w.actionButtons.at(0)->isHidden());
+        QVERIFY(!w.summonButton("strong")->isEnabled());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, press);
+        QVERIFY(!plain->isMoving());
+        QCOMPARE(plain->pos(), kSummonCentre - QPoint(20, 20));
+    }
+
+    // Long bars lie in the ground: a unit's picture at a building's lower edge covers its bar,
+    // while the unit's own bar stays above every picture.
+    void unitsLieAboveTheBuildingsBars_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("a pony at the farm's lower edge") << "plain";
+        QTest::newRow("a fruit at the farm's lower edge") << "apple";
+    }
+    void unitsLieAboveTheBuildingsBars()
+    {
+        QFETCH(QString, code);
+        TestWindow w(TestWindow::smallGame());
+        const QLabel* farmBar = w.world->buildings().first()->healthBarLabel();
+        const QPoint onBar(farmBar->geometry().center().x(), farmBar->y() + 2);
+        QMyLabel* unit = w.place(code, onBar.x(), onBar.y());
+        QVERIFY(unit);
+        w.tick();
+        QCOMPARE(paintedOnTop(w, onBar), unit);
+        QCOMPARE(paintedOnTop(w, centreOf(unit->healthBarLabel())), unit->healthBarLabel());
+    }
+
+    // Units standing on the summon point; those that cover others are drawn see-through, each
+    // upper one letting the ones beneath show alike.
+    void fightersStandingOnEachOtherBothShow_data()
+    {
+        QTest::addColumn<QStringList>("units"); // in the order they come: ponies by code, else fruits
+        QTest::addColumn<QList<qreal>>("opacity"); // of each, 1 for no effect
+        using O = QList<qreal>;
+        QTest::newRow("a pony alone is drawn whole") << QStringList{ "plain" } << O{ 1 };
+        QTest::newRow("a pony on a fruit lets it show through") << QStringList{ "apple", "plain" } << O{ 1, 0.5 };
+        QTest::newRow("two ponies on a fruit all show alike") << QStringList{ "apple", "plain", "small" } << O{ 1, 0.5, 1.0 / 3 };
+        QTest::newRow("a pony beside a fruit is drawn whole") << QStringList{ "plain", "apple@+30" } << O{ 1, 1 };
+    }
+    void fightersStandingOnEachOtherBothShow()
+    {
+        QFETCH(QStringList, units);
+        QFETCH(QList<qreal>, opacity);
+        TestWindow w(TestWindow::smallGame());
+        QList<QMyLabel*> placed;
+        for (const QString& unit : units) {
+            const int shift = unit.contains('@') ? unit.section('@', 1).toInt() : 0;
+            placed << w.place(unit.section('@', 0, 0), kSummonCentre.x() + shift, kSummonCentre.y());
+            QVERIFY(placed.last());
+        }
+        w.tick();
+        for (int i = 0; i < placed.size(); ++i) {
+            const auto* effect = qobject_cast<QGraphicsOpacityEffect*>(placed.at(i)->graphicsEffect());
+            QCOMPARE(effect ? effect->opacity() : 1.0, opacity.at(i));
+        }
+    }
+
+    void theSelectedPonyCarriesAMarker()
+    {
+        TestWindow w(TestWindow::smallGame());
+        Pony* plain = w.summon("plain");
+        w.tick();
+        const QLabel* marker = w.findChild<QLabel*>(QStringLiteral("selectionMarker"));
+        QVERIFY(marker && !marker->isVisibleTo(&w));
+        w.world->selectPony(plain);
+        plain->moveTo(300, 200);
+        w.tick(3);
+        QVERIFY(marker->isVisibleTo(&w));
+        QCOMPARE(marker->geometry().center().x(), plain->geometry().center().x());
+        QCOMPARE(marker->geometry().bottom() + 3, plain->y()); // just above her head, as she walks
+        QCOMPARE(paintedOnTop(w, marker->geometry().center()), marker);
     }
 };
 

@@ -74,6 +74,25 @@ private slots:
         const int textBottom = rules->y() + (rules->height() + rules->heightForWidth(rules->width())) / 2;
         QVERIFY2(textBottom < firstButton->y(), qPrintable(QString::number(textBottom)));
     }
+    // The game's window is shown with its ground and buildings before the menu opens over it,
+    // so that the menu never stands on a black screen.
+    void theMenuOpensOverTheField()
+    {
+        GameDir dir;
+        dir.copyShippedData();
+        QImage behindMenu;
+        ModalAnswerer answerer([&](QDialog* menu) {
+            QWidget* window = menu->parentWidget();
+            if (window && window->isVisible())
+                behindMenu = window->grab().toImage();
+            ModalAnswerer::choosing(MenuChoice::Easy)(menu);
+        });
+        MainWindow window(nullptr, true);
+        QVERIFY(!behindMenu.isNull());
+        const QColor ground(181, 255, 108);
+        QCOMPARE(behindMenu.pixelColor(900, 650), ground);
+        QVERIFY(behindMenu.pixelColor(300, 300) != ground); // the farm
+    }
 };
 
 QTEST_MAIN(TestStartMenu)

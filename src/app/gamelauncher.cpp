@@ -43,7 +43,7 @@ int GameLauncher::play(const QString& executableDirectory, bool mute)
     PictureLoader::setPixelRatio(qApp->devicePixelRatio());
     const std::unique_ptr<Speaker> speaker = mute ? nullptr : Speaker::forThisDesktop();
     GameSounds::setOutput(speaker.get());
-    MainWindow window;
+    MainWindow window(nullptr, true);
     window.show();
     return QApplication::exec();
 }

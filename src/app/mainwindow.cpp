@@ -13,6 +13,7 @@
 #include "gamesounds.h"
 #include "newgamelauncher.h"
 #include "playercommands.h"
+#include "qhalolabel.h"
 #include "ponycatalogue.h"
 #include "qmybutton.h"
 #include "strikeflash.h"
@@ -42,26 +43,40 @@ const QRect kProgressLine(300, 44, 420, 20);
 const char kProgressLineStyle[] = "color: rgb(30, 70, 30)";
 }
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent, bool fieldUnderMenu)
     : QMainWindow(parent)
 {
     setupFormFurniture();
     setGeometry(0, 0, kFieldWidth, kFieldHeight);
     centreOnScreen();
     setWindowTitle(QStringLiteral("Оборона Ольтерии"));
-    const bool easyMode = runStartMenu();
-
+    // Everything but the fruits' kinds is made first, so that the start menu, whose choice only
+    // the fruits' health takes, opens over the whole field.
     world.reset(new GameWorld(this));
     ponyCatalogue.reset(new PonyCatalogue(this, world.get()));
+    actionCatalogue.reset(new ActionCatalogue(world.get()));
+    buildField();
+    if (fieldUnderMenu)
+        show();
+    const bool easyMode = runStartMenu();
+
     monsterCatalogue.reset(new MonsterCatalogue(this, world.get(), easyMode));
     world->setCatalogues(monsterCatalogue.get(), ponyCatalogue.get());
-    actionCatalogue.reset(new ActionCatalogue(world.get()));
     events.reset(new GameEvents);
     sounds = GameSounds::forGame(ponyCatalogue->codes(), monsterCatalogue->codes(), actionCatalogue->codes());
     sounds->listenTo(*events);
     commands.reset(new PlayerCommands(this, world.get(), ponyCatalogue.get(), monsterCatalogue.get(),
                                       actionCatalogue.get(), events.get()));
+    createStrikeFlash();
+    startGameTimer();
+}
 
+// The units, buildings and buttons are children of the window; the world and the
+// catalogues only point at them and release nothing but themselves.
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildField()
+{
     createBackground();
     Building::createAll(this, world.get());
     // Units come between the ground made so far and all that the window makes from here on.
@@ -76,13 +91,7 @@ MainWindow::MainWindow(QWidget* parent)
     stoneLabel->setStyleSheet(QStringLiteral("color: rgb(40, 40, 40)"));
     createInfoLabel();
     createProgressLabel();
-    createStrikeFlash();
-    startGameTimer();
 }
-
-// The units, buildings and buttons are children of the window; the world and the
-// catalogues only point at them and release nothing but themselves.
-MainWindow::~MainWindow() = default;
 
 int MainWindow::columnCapacity()
 {
@@ -156,7 +165,7 @@ void MainWindow::buildSummonColumn()
 
 QLabel* MainWindow::createResourceLabel(int x)
 {
-    QLabel* label = new QLabel(this);
+    QLabel* label = new QHaloLabel(this);
     label->setGeometry(x, 20, 200, 20);
     QFont font = label->font();
     font.setWeight(QFont::Bold);
@@ -167,7 +176,7 @@ QLabel* MainWindow::createResourceLabel(int x)
 
 void MainWindow::createInfoLabel()
 {
-    infoLabel = new QLabel(this);
+    infoLabel = new QHaloLabel(this);
     infoLabel->setGeometry(20, 730, 984, 33);
     QFont font = infoLabel->font();
     font.setPointSize(15);
@@ -179,7 +188,7 @@ void MainWindow::createInfoLabel()
 
 void MainWindow::createProgressLabel()
 {
-    progressLabel = new QLabel(this);
+    progressLabel = new QHaloLabel(this);
     progressLabel->setGeometry(kProgressLine);
     QFont font = progressLabel->font();
     font.setPointSize(11);
@@ -207,6 +216,7 @@ void MainWindow::tick()
 {
     gameTick->run(DialogUnitInfo::isAnyOpen());
     layers->settleBars();
+    layers->markSelectedPony();
 }
 
 void MainWindow::holdClock()

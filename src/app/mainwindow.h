@@ -30,7 +30,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // A window that will be shown is shown before its start menu, so the menu opens over the field.
+    explicit MainWindow(QWidget* parent = nullptr, bool fieldUnderMenu = false);
     ~MainWindow() override;
 
     // How many buttons a side column shows before they run past the bottom of the field.
@@ -70,6 +71,7 @@ private:
     void setupFormFurniture();
     void centreOnScreen();
     bool runStartMenu();
+    void buildField();
     void createBackground();
     void buildActionColumn();
     void buildSummonColumn();

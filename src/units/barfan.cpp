@@ -32,7 +32,7 @@ void BarFan::block(const QRect& rect)
         occupy(rect.left(), rect.top(), rect.right(), rect.bottom());
 }
 
-int BarFan::place(const QRect& rect, int step)
+int BarFan::liftFor(const QRect& rect, int step)
 {
     if (rect.isEmpty() || step <= 0)
         return 0;

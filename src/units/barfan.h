@@ -25,7 +25,7 @@ public:
     // A bar that never moves, such as a building's: the others keep clear of it.
     void block(const QRect& rect);
     // The steps a bar of the given place is lifted by; the place it then takes is kept clear.
-    int place(const QRect& rect, int step);
+    int liftFor(const QRect& rect, int step);
 
 private:
     struct Placed

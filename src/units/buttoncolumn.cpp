@@ -15,6 +15,8 @@ constexpr int kIconSize = 30;
 QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& codes, const char* property,
                                       const TextOfCode& picture, const TextOfCode& tooltip)
 {
+    if (!codes.isEmpty())
+        coverStrip(field, strip(x, codes.size()));
     QList<QMyButton*> column;
     for (int n = 0; n < codes.size(); ++n) {
         QMyButton* button = new QMyButton(field);
@@ -26,6 +28,24 @@ QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& 
         column.append(button);
     }
     return column;
+}
+
+QRect ButtonColumn::strip(int x, int buttons)
+{
+    if (buttons <= 0)
+        return QRect();
+    return QRect(x, kTop, kButtonSize, kStep * (buttons - 1) + kButtonSize);
+}
+
+// Beneath the buttons, above every unit: a press in a gap or on a hidden (cooling) button's place
+// stops here and never goes on to the window, where it would send the selected pony. A greyed
+// button keeps its presses itself.
+void ButtonColumn::coverStrip(QWidget* field, const QRect& strip)
+{
+    QWidget* cover = new QWidget(field);
+    cover->setObjectName(QStringLiteral("columnStrip"));
+    cover->setGeometry(strip);
+    cover->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 int ButtonColumn::capacity(int fieldHeight)

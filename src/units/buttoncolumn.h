@@ -2,6 +2,7 @@
 #define BUTTONCOLUMN_H
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,11 @@ public:
                                    const TextOfCode& picture, const TextOfCode& tooltip);
     // How many buttons a column shows on a field of the given height.
     static int capacity(int fieldHeight);
+    // The column's strip, from its first button's top to its last button's bottom.
+    static QRect strip(int x, int buttons);
+
+private:
+    static void coverStrip(QWidget* field, const QRect& strip);
 };
 
 #endif

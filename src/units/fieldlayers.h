@@ -10,22 +10,30 @@
 #include <vector>
 
 class HealthBar;
+class QLabel;
+class QMouseEvent;
 class QMyLabel;
 class QWidget;
 
 // How the widgets of the field lie on each other, from the bottom: what the field held when its
-// layers were made (the background, the buildings), the fruits, the ponies with the selected one
-// on top, every health bar, and then all that the field gets later (resource labels, button
-// columns, status line). A widget takes its layer once, when it comes or is selected, never in a
-// tick. The bars of units standing on each other are fanned upwards (BarFan), units in the order
-// they came, once per tick and only when a standing unit has moved, come, gone or stopped. A
-// walking unit's bar keeps its own place: it passes over the others, as the unit does.
+// layers were made (the background, the buildings with their long bars), the fruits, the ponies
+// with the selected one on top, every unit's health bar and the selected pony's marker, and then
+// all that the field gets later (resource labels, button columns, status line). A widget takes
+// its layer once, when it comes or is selected, never in a tick. The bars of units standing on
+// each other are fanned upwards (BarFan), units in the order they came, once per tick and only
+// when a standing unit has moved, come, gone or stopped; a pony standing on other units is then
+// drawn see-through, so that both fighters show. A walking unit's bar keeps its own place: it
+// passes over the others, as the unit does.
+//
+// The layers also decide which unit a press on a crowd means: a unit's bar takes presses for its
+// unit, and with a pony selected, a left press on a pony's picture over a fruit is a command at
+// that fruit, not a new selection.
 class FieldLayers : public QObject
 {
     Q_OBJECT
 
 public:
-    // Made when the field's ground is built: the buildings' bars are lifted into the bars' layer.
+    // Made when the field's ground is built.
     explicit FieldLayers(QWidget* field);
 
     // The field's layers, made on first use for a field that has none.
@@ -34,28 +42,47 @@ public:
     // A unit that has its bar: a fruit goes beneath the ponies, a pony beneath the selected one.
     void addUnit(QMyLabel* unit, HealthBar* bar);
     void removeUnit(const HealthBar* bar);
-    // The selected pony lies above every unit.
+    // The selected pony lies above every unit and carries the marker.
     void bringToTop(QMyLabel* pony);
     void settleBars();
+    // Once a tick: the marker follows the selected pony as she walks.
+    void markSelectedPony();
+    const QLabel* selectionMarker() const { return marker; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Member
     {
-        const QMyLabel* unit;
+        QMyLabel* unit;
         HealthBar* bar;
+        bool pony;
         QRect place;
         bool standing;
     };
 
     QWidget* newFloor();
+    QLabel* newSelectionMarker();
     void putBarInLayer(QWidget* label);
-    bool standingMoved();
+    void letBarTakePresses(QWidget* label);
+    // Notes who stands now; true when a standing unit moved, stopped or started walking.
+    bool recordStanding();
+    void fanStandingBars();
+    void showCoveredUnitsThrough();
+    int unitsCoveredBy(const Member& pony) const;
+    bool liesBeneath(const Member& lower, const Member& upper) const;
+    QMyLabel* unitMeantBy(QObject* pressed, const QMouseEvent& press) const;
+    const Member* memberOf(const QObject* object) const;
+    QMyLabel* topFruitAt(const QPoint& point) const;
+    bool ponySelected() const;
 
     QWidget* field;
     // Hidden markers that part the layers: fruits lie beneath ponyFloor, ponies beneath barFloor,
     // bars beneath topFloor.
     QWidget* ponyFloor;
     QWidget* barFloor;
+    QLabel* marker;
     QWidget* topFloor;
     QPointer<QMyLabel> topPony;
     std::vector<Member> members;

@@ -5,7 +5,8 @@
 #include <QLabel>
 
 namespace {
-// Bars are drawn over the units; a press on one goes to whatever lies beneath it.
+// A press on a bar goes to whatever lies beneath it, unless the field lets the bar take presses
+// for its unit.
 QLabel* newBarLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
 {
     QLabel* label = new QLabel(parent);
@@ -19,6 +20,7 @@ QLabel* newBarLabel(QWidget* parent, const char* name, const QRect& geometry, co
 
 const char HealthBar::kBarName[] = "healthBar";
 const char HealthBar::kTrackName[] = "healthBarTrack";
+const char HealthBar::kSideMarkName[] = "healthBarSideMark";
 
 QString HealthBar::greenStyle()
 {
@@ -38,6 +40,12 @@ QString HealthBar::trackStyle()
         "background-color: rgba(255,255,255,120); border: 1px solid rgba(20,40,20,150); border-radius: 2px");
 }
 
+// The magic label's violet: the colour of what the player summons.
+QString HealthBar::sideMarkStyle()
+{
+    return QStringLiteral("background-color: rgb(200,50,200); border: 1px solid rgb(20,40,20); border-radius: 2px");
+}
+
 // The track is made first, so that it lies right beneath the bar. A full bar covers it, so it
 // is shown only while the bar is shorter: the field's many unhurt units draw no track at all.
 HealthBar::HealthBar(QWidget* parent, int x, int y, int fullWidth, bool red)
@@ -55,8 +63,19 @@ HealthBar::HealthBar(QWidget* parent, int x, int y, int fullWidth, bool red)
 // The labels are siblings of their unit or building, not children: they go with the bar.
 HealthBar::~HealthBar()
 {
+    delete mark;
     delete bar;
     delete track;
+}
+
+// Left of the bar, so that the bar keeps its designed look and length.
+void HealthBar::addSideMark()
+{
+    if (mark)
+        return;
+    mark = newBarLabel(bar->parentWidget(), kSideMarkName, QRect(), sideMarkStyle());
+    showAt();
+    mark->show();
 }
 
 void HealthBar::moveTo(int x, int y)
@@ -80,6 +99,8 @@ void HealthBar::showAt()
 {
     const int y = placeY - lifted * kHeight;
     bar->move(placeX, y);
+    if (mark)
+        mark->setGeometry(placeX - kHeight, y, kHeight, kHeight);
     if (!track->isHidden())
         track->move(placeX, y);
 }
@@ -99,7 +120,7 @@ void HealthBar::hit()
     paintRed(true);
 }
 
-void HealthBar::update(float health, int maxHealth, int fullWidth)
+void HealthBar::showHealth(float health, int maxHealth, int fullWidth)
 {
     // Every geometry change costs Qt a repaint of both rectangles, so an unchanged bar is left alone.
     const int width = barWidth(health, maxHealth, fullWidth);

@@ -28,9 +28,11 @@ public:
     // had layers (the buildings').
     static const char kBarName[];
     static const char kTrackName[];
+    static const char kSideMarkName[];
     static QString greenStyle();
     static QString redStyle();
     static QString trackStyle();
+    static QString sideMarkStyle();
 
     // A bar of the full width with its top-left corner at (x, y), shown at once.
     HealthBar(QWidget* parent, int x, int y, int fullWidth, bool red);
@@ -41,9 +43,13 @@ public:
     void moveTo(int x, int y);
     void hit();
     // Once per update: the width for the health, and green unless hit since the last update.
-    void update(float health, int maxHealth, int fullWidth);
+    void showHealth(float health, int maxHealth, int fullWidth);
+    // A pony's bar starts with a violet mark, a fruit's has none: the sides read at a glance even
+    // when both bars are red.
+    void addSideMark();
     QLabel* label() const { return bar; }
     QLabel* trackLabel() const { return track; }
+    QLabel* sideMarkLabel() const { return mark; }
     // Hit since the last update: in a world step, hit by a fruit in this step's fight.
     bool wasHit() const { return hurt; }
 
@@ -60,6 +66,7 @@ private:
 
     QLabel* track;
     QLabel* bar;
+    QLabel* mark = nullptr;
     int placeX;
     int placeY;
     int trackWidth;

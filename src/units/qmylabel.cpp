@@ -72,7 +72,7 @@ void QMyLabel::updatePosition(float dt)
             healthBar->moveTo(x(), y() + height() - 1);
     }
     if (healthBar)
-        healthBar->update(health, maxHealth, width());
+        healthBar->showHealth(health, maxHealth, width());
 }
 
 // The bar hangs under the unit and covers its lowest pixel row.

@@ -128,7 +128,7 @@ void Building::step(float dt)
 {
     // Drawn before the work of this step: the bar shows the health the step started with, and a
     // building stays red for the whole step after its last hit.
-    healthBar->update(health, maxHealth, width);
+    healthBar->showHealth(health, maxHealth, width);
     for (Pony* pony : world->ponies()) {
         for (const QClickLabel* cell : qAsConst(*cells)) {
             if (pony->distanceTo(cell->centerX(), cell->centerY()) <= kCellReach)

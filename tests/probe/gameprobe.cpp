@@ -39,7 +39,8 @@ private:
             easy->click();
         }
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!seenWindow && qobject_cast<QMainWindow*>(window) && window->isVisible()) {
+            // The window is shown before its start menu; it is described once the menu is gone.
+            if (!seenWindow && !modal && qobject_cast<QMainWindow*>(window) && window->isVisible()) {
                 seenWindow = true;
                 describe(window);
                 // Three ticks, long enough for an empty schedule's victory box.
@@ -60,7 +61,7 @@ private:
             actions += button && child->x() < middle;
             cells += kind == "QClickLabel";
             // Building pictures are smaller than the field's picture beneath them.
-            buildings += kind == "QLabel" && child->width() < window->width() && !static_cast<const QLabel*>(child)->pixmap(Qt::ReturnByValue).isNull();
+            buildings += kind == "QLabel" && child->isVisibleTo(window) && child->width() < window->width() && !static_cast<const QLabel*>(child)->pixmap(Qt::ReturnByValue).isNull();
         }
         std::printf("window %s: %d summons, %d actions, %d buildings, %d cells\n", qUtf8Printable(window->windowTitle()), summons,
                     actions, buildings, cells);

@@ -112,11 +112,15 @@ void SimPlayer::chooseSummons()
     }
 }
 
-// A left press on the widget, as the mouse gives it; hidden or disabled widgets take none.
+// A left press on the widget, as the mouse gives it; hidden or disabled widgets take none. A
+// pony is clicked on her health bar, which always means her: on her picture, with another pony
+// selected, the click would go to a fruit beneath her.
 bool SimPlayer::click(QWidget* widget) const
 {
     if (!widget || !widget->isVisible() || !widget->isEnabled())
         return false;
+    if (const Pony* pony = qobject_cast<const Pony*>(widget))
+        widget = pony->healthBarLabel();
     const QPoint centre = widget->rect().center();
     QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
