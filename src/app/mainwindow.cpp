@@ -167,6 +167,8 @@ QLabel* MainWindow::createResourceLabel(int x)
 {
     QLabel* label = new QHaloLabel(this);
     label->setGeometry(x, 20, 200, 20);
+    // A label of fixed size changes no layout when its text changes, as the stores do often.
+    label->setFixedSize(label->size());
     QFont font = label->font();
     font.setWeight(QFont::Bold);
     font.setPointSize(16);
@@ -178,6 +180,7 @@ void MainWindow::createInfoLabel()
 {
     infoLabel = new QHaloLabel(this);
     infoLabel->setGeometry(20, 730, 984, 33);
+    infoLabel->setFixedSize(infoLabel->size());
     QFont font = infoLabel->font();
     font.setPointSize(15);
     infoLabel->setFont(font);
@@ -190,6 +193,7 @@ void MainWindow::createProgressLabel()
 {
     progressLabel = new QHaloLabel(this);
     progressLabel->setGeometry(kProgressLine);
+    progressLabel->setFixedSize(progressLabel->size());
     QFont font = progressLabel->font();
     font.setPointSize(11);
     progressLabel->setFont(font);

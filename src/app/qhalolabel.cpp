@@ -1,5 +1,6 @@
 #include "qhalolabel.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -18,13 +19,36 @@ QHaloLabel::QHaloLabel(QWidget* parent)
     setTextFormat(Qt::PlainText);
 }
 
-// The box is the frame's, the letters are set as a plain label sets them, with the halo beneath.
+// The box is the frame's; the letters come from their picture, made again only when the text,
+// the size, the screen's scale or the look changed.
 void QHaloLabel::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     if (text().isEmpty())
         return;
-    QPainter painter(this);
+    if (text() != lettersText || letters.size() != size() * devicePixelRatioF()
+        || !qFuzzyCompare(letters.devicePixelRatio(), devicePixelRatioF()))
+        drawLetters();
+    QPainter(this).drawPixmap(0, 0, letters);
+}
+
+void QHaloLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange
+        || event->type() == QEvent::StyleChange)
+        lettersText.clear();
+    QLabel::changeEvent(event);
+}
+
+// Set as a plain label sets its text, with the halo beneath.
+void QHaloLabel::drawLetters()
+{
+    const qreal ratio = devicePixelRatioF();
+    letters = QPixmap(size() * ratio);
+    letters.setDevicePixelRatio(ratio);
+    letters.fill(Qt::transparent);
+    lettersText = text();
+    QPainter painter(&letters);
     QStyleOption option;
     option.initFrom(this);
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
@@ -32,6 +56,6 @@ void QHaloLabel::paintEvent(QPaintEvent* event)
     QPalette halo = option.palette;
     halo.setColor(foregroundRole(), kHaloColour);
     for (const QPoint& step : kHaloSteps)
-        style()->drawItemText(&painter, area.translated(step), flags, halo, isEnabled(), text(), foregroundRole());
-    style()->drawItemText(&painter, area, flags, option.palette, isEnabled(), text(), foregroundRole());
+        style()->drawItemText(&painter, area.translated(step), flags, halo, isEnabled(), lettersText, foregroundRole());
+    style()->drawItemText(&painter, area, flags, option.palette, isEnabled(), lettersText, foregroundRole());
 }

@@ -22,6 +22,17 @@ MonsterCatalogue::MonsterCatalogue(QWidget* window, GameWorld* world, bool easy)
 {
 }
 
+// Each kind's picture is read from its file once, when its first fruit comes; its fruits share it.
+QPixmap MonsterCatalogue::pictureOf(const QString& code) const
+{
+    const auto known = pictures.constFind(code);
+    if (known != pictures.constEnd())
+        return *known;
+    const QPixmap picture = PictureLoader::loadUnit(DataSchema::imagePath(DataSchema::monsters().picturePath(code)), kPictureSize);
+    pictures.insert(code, picture);
+    return picture;
+}
+
 Monster* MonsterCatalogue::createMonster(const QString& code, int x, int y)
 {
     const MonsterInfo* found = find(code);
@@ -31,7 +42,7 @@ Monster* MonsterCatalogue::createMonster(const QString& code, int x, int y)
     Monster* monster = new Monster(window);
     monster->setGeometry(x - kMonsterSize / 2, y - kMonsterSize / 2, kMonsterSize, kMonsterSize);
     monster->show();
-    const QPixmap picture = PictureLoader::loadUnit(DataSchema::imagePath(DataSchema::monsters().picturePath(code)), kPictureSize);
+    const QPixmap picture = pictureOf(code);
     if (!picture.isNull())
         monster->setPixmap(picture);
     monster->createHealthBar();

@@ -4,6 +4,9 @@
 #include "kindtable.h"
 #include "monsterinfo.h"
 
+#include <QHash>
+#include <QPixmap>
+
 class GameWorld;
 class Monster;
 class QWidget;
@@ -17,8 +20,12 @@ public:
     Monster* createMonster(const QString& code, int x, int y);
 
 private:
+    QPixmap pictureOf(const QString& code) const;
+
     QWidget* window;
     GameWorld* world;
+    // Decoded once per kind; copies of a QPixmap share its pixels.
+    mutable QHash<QString, QPixmap> pictures;
 };
 
 #endif

@@ -89,11 +89,21 @@ void GameTick::holdFieldUpdates(bool hold)
         screen.field->update();
 }
 
+// A label's text is built and set only when its amount changed: each new text costs a layout
+// and a repaint.
 void GameTick::refreshLabels()
 {
-    screen.magicLabel->setText(QStringLiteral("Магия: ") + QString::number(world->getMagic()));
-    screen.foodLabel->setText(QStringLiteral("Еда: ") + QString::number(world->getFood()));
-    screen.stoneLabel->setText(QStringLiteral("Камень: ") + QString::number(world->getStone()));
+    showAmount(screen.magicLabel, QStringLiteral("Магия: "), world->getMagic(), shownMagic);
+    showAmount(screen.foodLabel, QStringLiteral("Еда: "), world->getFood(), shownFood);
+    showAmount(screen.stoneLabel, QStringLiteral("Камень: "), world->getStone(), shownStone);
+}
+
+void GameTick::showAmount(QLabel* label, const QString& caption, int amount, int& shown)
+{
+    if (amount == shown)
+        return;
+    shown = amount;
+    label->setText(caption + QString::number(amount));
 }
 
 void GameTick::refreshSummonButtons()

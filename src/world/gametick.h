@@ -45,6 +45,7 @@ private:
     bool manyUnitsWalk() const;
     void holdFieldUpdates(bool hold);
     void refreshLabels();
+    static void showAmount(QLabel* label, const QString& caption, int amount, int& shown);
     void refreshSummonButtons();
     void refreshActionButtons();
     void refreshStatusLine();
@@ -62,6 +63,10 @@ private:
     // What the progress line shows, so that its text is only made when it changes.
     int shownToCome = -1;
     int shownSeconds = -1;
+    // The stores as the labels show them; -1 before the first tick, when the labels are empty.
+    int shownMagic = -1;
+    int shownFood = -1;
+    int shownStone = -1;
 };
 
 #endif
