@@ -49,6 +49,7 @@ void QHaloLabel::drawLetters()
     letters.fill(Qt::transparent);
     lettersText = text();
     QPainter painter(&letters);
+    painter.setFont(font());
     QStyleOption option;
     option.initFrom(this);
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
