@@ -23,10 +23,10 @@ public:
                                    const TextOfCode& picture, const TextOfCode& tooltip);
     // How many buttons a column shows on a field of the given height.
     static int capacity(int fieldHeight);
-    // The column's strip, from its first button's top to its last button's bottom.
-    static QRect strip(int x, int buttons);
 
 private:
+    // The column's strip, from its first button's top to its last button's bottom.
+    static QRect strip(int x, int buttons);
     static void coverStrip(QWidget* field, const QRect& strip);
 };
 
