@@ -371,17 +371,21 @@ private slots:
         QCOMPARE(paintedOnTop(w, centreOf(unit->healthBarLabel())), unit->healthBarLabel());
     }
 
-    // Units standing on the summon point; those that cover others are drawn see-through, each
-    // upper one letting the ones beneath show alike.
+    // Units standing on the summon point: a fruit under a pony is outlined above her, a pony on
+    // other ponies lets them show through, each alike.
     void fightersStandingOnEachOtherBothShow_data()
     {
         QTest::addColumn<QStringList>("units"); // in the order they come: ponies by code, else fruits
         QTest::addColumn<QList<qreal>>("opacity"); // of each, 1 for no effect
+        QTest::addColumn<bool>("outlined");      // the fruit's outline drawn above the ponies
         using O = QList<qreal>;
-        QTest::newRow("a pony alone is drawn whole") << QStringList{ "plain" } << O{ 1 };
-        QTest::newRow("a pony on a fruit lets it show through") << QStringList{ "apple", "plain" } << O{ 1, 0.5 };
-        QTest::newRow("two ponies on a fruit all show alike") << QStringList{ "apple", "plain", "small" } << O{ 1, 0.5, 1.0 / 3 };
-        QTest::newRow("a pony beside a fruit is drawn whole") << QStringList{ "plain", "apple@+30" } << O{ 1, 1 };
+        QTest::newRow("a pony alone is drawn whole") << QStringList{ "plain" } << O{ 1 } << false;
+        QTest::newRow("a pony on a fruit keeps her look and the fruit is outlined above her")
+            << QStringList{ "apple", "plain" } << O{ 1, 1 } << true;
+        QTest::newRow("of two ponies on a fruit the upper lets the lower show through")
+            << QStringList{ "apple", "plain", "small" } << O{ 1, 1, 0.5 } << true;
+        QTest::newRow("three ponies on one point show a third each") << QStringList{ "plain", "small", "healer" } << O{ 1, 0.5, 1.0 / 3 } << false;
+        QTest::newRow("a pony beside a fruit leaves it as it is") << QStringList{ "plain", "apple@+30" } << O{ 1, 1 } << false;
     }
     void fightersStandingOnEachOtherBothShow()
     {
@@ -398,6 +402,13 @@ private slots:
         for (int i = 0; i < placed.size(); ++i) {
             const auto* effect = qobject_cast<QGraphicsOpacityEffect*>(placed.at(i)->graphicsEffect());
             QCOMPARE(effect ? effect->opacity() : 1.0, opacity.at(i));
+        }
+        const QLabel* outline = w.findChild<QLabel*>(QStringLiteral("fightOutline"));
+        const bool outlined = outline && outline->isVisibleTo(&w);
+        QTEST(outlined, "outlined");
+        if (outlined) {
+            QVERIFY(outline->geometry().contains(kSummonCentre));
+            QCOMPARE(paintedOnTop(w, kSummonCentre), outline);
         }
     }
 

@@ -48,7 +48,7 @@ bool covers(const QRect& upper, const QRect& lower)
     return lowerArea > 0 && 2 * commonArea > lowerArea;
 }
 
-// Every unit of a crowd shows alike: each upper picture lets the ones beneath through.
+// Ponies standing on each other show alike: each upper one lets those beneath through.
 void setSeeThrough(QWidget* unit, int coveredUnits)
 {
     auto* effect = qobject_cast<QGraphicsOpacityEffect*>(unit->graphicsEffect());
@@ -80,6 +80,7 @@ FieldLayers::FieldLayers(QWidget* field)
     , marker(newSelectionMarker())
     , topFloor(newFloor())
     , fan(field->size())
+    , outlines(field, marker)
 {
     // The buildings' long bars stay in the ground, beneath every unit's picture; the units' bars
     // keep clear of them.
@@ -203,7 +204,7 @@ void FieldLayers::settleBars()
         return;
     membersChanged = false;
     fanStandingBars();
-    showCoveredUnitsThrough();
+    showCoveredUnits();
 }
 
 void FieldLayers::fanStandingBars()
@@ -219,25 +220,37 @@ void FieldLayers::fanStandingBars()
     }
 }
 
-// Only ponies lie on other units' pictures: fruits are beneath them all. A walking pony is drawn
-// whole; she only passes over the others.
-void FieldLayers::showCoveredUnitsThrough()
+// Only ponies lie on other units' pictures: fruits are beneath them all. A pony keeps her own
+// look over a fruit, whose outline is drawn above her, and lets the ponies she stands on show
+// through. A walking unit is drawn as it is; it only passes over the others.
+void FieldLayers::showCoveredUnits()
 {
+    outlines.begin();
     for (const Member& member : members) {
         if (member.pony)
-            setSeeThrough(member.unit, member.standing ? unitsCoveredBy(member) : 0);
+            setSeeThrough(member.unit, member.standing ? poniesCoveredBy(member) : 0);
+        else if (member.standing && coveredByAPony(member))
+            outlines.outline(member.unit);
     }
+    outlines.end();
 }
 
-int FieldLayers::unitsCoveredBy(const Member& pony) const
+int FieldLayers::poniesCoveredBy(const Member& pony) const
 {
     int covered = 0;
     for (const Member& other : members) {
-        if (&other != &pony && other.standing && covers(pony.unit->geometry(), other.unit->geometry())
+        if (&other != &pony && other.pony && other.standing && covers(pony.unit->geometry(), other.unit->geometry())
             && liesBeneath(other, pony))
             ++covered;
     }
     return covered;
+}
+
+bool FieldLayers::coveredByAPony(const Member& fruit) const
+{
+    return std::any_of(members.begin(), members.end(), [&fruit](const Member& other) {
+        return other.pony && other.standing && covers(other.unit->geometry(), fruit.unit->geometry());
+    });
 }
 
 bool FieldLayers::liesBeneath(const Member& lower, const Member& upper) const

@@ -2,6 +2,7 @@
 #define FIELDLAYERS_H
 
 #include "barfan.h"
+#include "fightoutlines.h"
 
 #include <QObject>
 #include <QPointer>
@@ -21,8 +22,9 @@ class QWidget;
 // all that the field gets later (resource labels, button columns, status line). A widget takes
 // its layer once, when it comes or is selected, never in a tick. The bars of units standing on
 // each other are fanned upwards (BarFan), units in the order they came, once per tick and only
-// when a standing unit has moved, come, gone or stopped; a pony standing on other units is then
-// drawn see-through, so that both fighters show. A walking unit's bar keeps its own place: it
+// when a standing unit has moved, come, gone or stopped. Then both fighters are made to show: the
+// outline of a fruit a pony stands on is drawn above the ponies (FightOutlines), and a pony
+// standing on other ponies is drawn see-through. A walking unit's bar keeps its own place: it
 // passes over the others, as the unit does.
 //
 // The layers also decide which unit a press on a crowd means: a unit's bar takes presses for its
@@ -69,8 +71,9 @@ private:
     // Notes who stands now; true when a standing unit moved, stopped or started walking.
     bool recordStanding();
     void fanStandingBars();
-    void showCoveredUnitsThrough();
-    int unitsCoveredBy(const Member& pony) const;
+    void showCoveredUnits();
+    int poniesCoveredBy(const Member& pony) const;
+    bool coveredByAPony(const Member& fruit) const;
     bool liesBeneath(const Member& lower, const Member& upper) const;
     QMyLabel* unitMeantBy(QObject* pressed, const QMouseEvent& press) const;
     const Member* memberOf(const QObject* object) const;
@@ -89,6 +92,7 @@ private:
     std::vector<QRect> fixedBars;
     bool membersChanged = false;
     BarFan fan;
+    FightOutlines outlines;
 };
 
 #endif
