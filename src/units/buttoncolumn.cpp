@@ -1,14 +1,12 @@
 #include "buttoncolumn.h"
 
+#include "dataschema.h"
 #include "pictureloader.h"
 #include "qmybutton.h"
 
 #include <QVariant>
 
 namespace {
-constexpr int kTop = 50;
-constexpr int kStep = 45;
-constexpr int kButtonSize = 40;
 constexpr int kIconSize = 30;
 }
 
@@ -18,7 +16,8 @@ QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& 
     QList<QMyButton*> column;
     for (int n = 0; n < codes.size(); ++n) {
         QMyButton* button = new QMyButton(field);
-        button->setGeometry(x, kTop + kStep * n, kButtonSize, kButtonSize);
+        button->setGeometry(x, DataSchema::kColumnTop + DataSchema::kColumnStep * n, DataSchema::kColumnButtonSize,
+                            DataSchema::kColumnButtonSize);
         button->setIcon(QIcon(PictureLoader::load(picture(codes.at(n)))));
         button->setIconSize(QSize(kIconSize, kIconSize));
         button->setToolTip(tooltip(codes.at(n)));
@@ -26,9 +25,4 @@ QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& 
         column.append(button);
     }
     return column;
-}
-
-int ButtonColumn::capacity(int fieldHeight)
-{
-    return (fieldHeight - kTop - kButtonSize) / kStep + 1;
 }

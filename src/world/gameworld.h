@@ -21,7 +21,9 @@ class WaveScript;
 class GameWorld
 {
 public:
-    explicit GameWorld(QWidget* owner);
+    // Made with the window that it plays on, which owns it; the world draws nothing, so it keeps
+    // no pointer to the window.
+    explicit GameWorld(QWidget* window);
     ~GameWorld();
     GameWorld(const GameWorld&) = delete;
     GameWorld& operator=(const GameWorld&) = delete;
@@ -101,7 +103,6 @@ private:
     std::unique_ptr<QList<Monster*>> monsterList;
     std::unique_ptr<QList<Building*>> buildingList;
     std::unique_ptr<WaveScript> waveScript;
-    QWidget* owner;
     MonsterCatalogue* monsterCatalogue = nullptr;
     PonyCatalogue* ponyCatalogue = nullptr;
 };

@@ -70,8 +70,13 @@ int main(int argc, char* argv[])
            QCommandLineOption("sound", "Play the cues through the desktop's sound server, if it has one.") })
         commandLine.addOption(option);
     commandLine.addPositionalArgument("PNG", "The screenshot's file, with --screenshot.", "[PNG]");
-    commandLine.acceptQtOptions();
-    if (!commandLine.parse(argc, argv))
+    if (commandLine.answerHelpOrVersion(argc, argv))
+        return 0;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Takes Qt's own options out of the arguments that the sim reads next.
+    QApplication app(argc, argv);
+    if (!commandLine.parse())
         return commandLine.status();
     bool seedOk = false, limitOk = false, shotOk = true;
     const QString mode = commandLine.value("mode"), strategy = commandLine.value("strategy");
@@ -86,9 +91,6 @@ int main(int argc, char* argv[])
     if ((mode != QLatin1String("easy") && mode != QLatin1String("standard")) || !SimPlayer::strategies().contains(strategy))
         return commandLine.reject("unknown --mode or --strategy");
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     useGameFont();
     PictureLoader::setPixelRatio(app.devicePixelRatio());
     QTextStream err(stderr);
