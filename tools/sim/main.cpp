@@ -9,6 +9,7 @@
 #include "chartwriter.h"
 #include "commandline.h"
 #include "datalocation.h"
+#include "dataschema.h"
 #include "gamefont.h"
 #include "gamesounds.h"
 #include "gameworld.h"
@@ -47,11 +48,13 @@ void answerStartMenu(const QString& button)
 // The game reads ../config, ../images and ../sounds: it plays in run/ beside links to DIR's folders.
 bool enterScratchFolder(const QTemporaryDir& scratch, const QDir& data)
 {
-    return scratch.isValid() && data.exists(QStringLiteral("config")) && QDir(scratch.path()).mkdir(QStringLiteral("run"))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("config")), scratch.filePath(QStringLiteral("config")))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("images")), scratch.filePath(QStringLiteral("images")))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("sounds")), scratch.filePath(QStringLiteral("sounds")))
-        && QDir::setCurrent(scratch.filePath(QStringLiteral("run")));
+    if (!scratch.isValid() || !data.exists(QLatin1String(DataSchema::kConfigFolder)) || !QDir(scratch.path()).mkdir(QStringLiteral("run")))
+        return false;
+    for (const char* folder : { DataSchema::kConfigFolder, DataSchema::kImagesFolder, DataSchema::kSoundsFolder }) {
+        if (!QFile::link(data.absoluteFilePath(QLatin1String(folder)), scratch.filePath(QLatin1String(folder))))
+            return false;
+    }
+    return QDir::setCurrent(scratch.filePath(QStringLiteral("run")));
 }
 }
 
