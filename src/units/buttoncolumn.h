@@ -10,8 +10,9 @@
 class QMyButton;
 class QWidget;
 
-// A column of buttons from the top of the field downwards, placed as DataSchema says, one for each code, each carrying its code in
-// a property: the action column on the left of the field and the summon column on the right.
+// A column of buttons from the top of the field downwards, placed as DataSchema says, one for
+// each code, each carrying its code in a property: the action column on the left of the field and
+// the summon column on the right.
 class ButtonColumn
 {
 public:
