@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <climits>
+#include <utility>
 
 // Data a modder might write by mistake must give a game that runs on: no crash, no undefined
 // behaviour (the sanitizer build runs this too), every unit still somewhere on a sane plane.
@@ -32,7 +33,7 @@ private slots:
         Pony* rocket = w.summon(QStringLiteral("rocket"));
         QVERIFY(rocket);
         for (int i = 0; i < 300; ++i) {
-            for (QMyButton* action : qAsConst(w.actionButtons))
+            for (QMyButton* action : std::as_const(w.actionButtons))
                 QTest::mousePress(action, Qt::LeftButton);
             rocket->moveTo(i % 2 ? INT_MIN : INT_MAX, INT_MAX);
             w.tick();

@@ -77,7 +77,7 @@ private slots:
         QTest::mouseEvent(doubleClick ? QTest::MouseDClick : QTest::MouseClick, field.windowHandle(),
                           Qt::MouseButton(mouseButton), {}, QPoint(30, 30));
         QList<bool> emitted;
-        for (const QList<QVariant>& args : qAsConst(spy)) {
+        for (const QList<QVariant>& args : std::as_const(spy)) {
             QCOMPARE(qvariant_cast<QObject*>(args.at(0)), widget);
             emitted << args.at(1).toBool();
         }
@@ -163,3 +163,5 @@ private slots:
 
 QTEST_MAIN(TestClickables)
 #include "tst_clickables.moc"
+
+#include <utility>

@@ -1,45 +1,51 @@
 #include <QProcess>
 #include <QtTest>
 
-// The game and its tools read the command line as every desktop program does, and none of that
-// needs a display: each runs here with no display and no platform chosen.
+// The game and its tools read the command line as every desktop program does. The help and the
+// version need no display, nor do the tools' mistakes: each runs here with no display and no
+// platform chosen, unless its row gives it one (the offscreen platform). The game judges a mistake
+// once its application object, which needs a display, has taken Qt's own options out.
 class TestCommandLine : public QObject
 {
     Q_OBJECT
 private slots:
-    void helpVersionAndMistakesNeedNoDisplay_data()
+    void readsItsCommandLineAsTheDesktopDoes_data()
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("display");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out"); // what standard output holds; empty: nothing
         QTest::addColumn<QString>("err"); // what standard error holds; empty: nothing
         const QString version = QStringLiteral(" " OLTERIA_VERSION "\n");
-        QTest::newRow("the game's help lists --mute") << OLTERIA_GAME << QStringList{ "--help" } << 0 << "  --mute  " << "";
-        QTest::newRow("the game's help by its short name names Qt's options") << OLTERIA_GAME << QStringList{ "-h" } << 0 << "-platform NAME" << "";
-        QTest::newRow("the game's version is its name and version") << OLTERIA_GAME << QStringList{ "--version" } << 0 << "olteria" + version << "";
-        QTest::newRow("Qt's -platform is taken, not refused") << OLTERIA_GAME << QStringList{ "-platform", "offscreen", "-v" } << 0 << "olteria" + version << "";
-        QTest::newRow("the game refuses an unknown option with the usage") << OLTERIA_GAME << QStringList{ "--no-such-option" } << 2 << "" << "'no-such-option'.\nUsage: ";
-        QTest::newRow("the game refuses a word that is no option") << OLTERIA_GAME << QStringList{ "--mute", "easy" } << 2 << "" << "Usage: ";
-        QTest::newRow("the checker's help lists --strict") << OLTERIA_LINT << QStringList{ "--help" } << 0 << "  --strict  " << "";
-        QTest::newRow("the checker's version is its name and version") << OLTERIA_LINT << QStringList{ "--version" } << 0 << "olteria-lint" + version << "";
-        QTest::newRow("the checker refuses an unknown option with the usage") << OLTERIA_LINT << QStringList{ "--sloppy" } << 2 << "" << "'sloppy'.\nUsage: ";
-        QTest::newRow("the checker refuses a second folder") << OLTERIA_LINT << QStringList{ "a", "b" } << 2 << "" << "Usage: ";
-        QTest::newRow("the sim's help lists --seed") << OLTERIA_SIM << QStringList{ "--help" } << 0 << "  --seed <N>  " << "";
-        QTest::newRow("the sim's version is its name and version") << OLTERIA_SIM << QStringList{ "--version" } << 0 << "olteria-sim" + version << "";
-        QTest::newRow("the sim refuses an unknown option with the usage") << OLTERIA_SIM << QStringList{ "--fast" } << 2 << "" << "'fast'.\nUsage: ";
-        QTest::newRow("the sim refuses a seed that is no number") << OLTERIA_SIM << QStringList{ "--seed", "x" } << 2 << "" << "Usage: ";
-        QTest::newRow("the sim refuses an option without its value") << OLTERIA_SIM << QStringList{ "--mode" } << 2 << "" << "Usage: ";
+        QTest::newRow("the game's help lists --mute") << OLTERIA_GAME << QStringList{ "--help" } << false << 0 << "  --mute  " << "";
+        QTest::newRow("the game's help by its short name names Qt's options") << OLTERIA_GAME << QStringList{ "-h" } << false << 0 << "-platform NAME" << "";
+        QTest::newRow("the game's version is its name and version") << OLTERIA_GAME << QStringList{ "--version" } << false << 0 << "olteria" + version << "";
+        QTest::newRow("Qt's -platform is taken, not refused") << OLTERIA_GAME << QStringList{ "-platform", "offscreen", "-v" } << false << 0 << "olteria" + version << "";
+        QTest::newRow("the game refuses an unknown option with the usage, once Qt has taken its own") << OLTERIA_GAME << QStringList{ "-reverse", "--no-such-option" } << true << 2 << "" << "Unknown option 'no-such-option'.\nUsage: ";
+        QTest::newRow("the game refuses a word that is no option") << OLTERIA_GAME << QStringList{ "--mute", "easy" } << true << 2 << "" << "Usage: ";
+        QTest::newRow("the checker's help lists --strict") << OLTERIA_LINT << QStringList{ "--help" } << false << 0 << "  --strict  " << "";
+        QTest::newRow("the checker's version is its name and version") << OLTERIA_LINT << QStringList{ "--version" } << false << 0 << "olteria-lint" + version << "";
+        QTest::newRow("the checker refuses an unknown option with the usage") << OLTERIA_LINT << QStringList{ "--sloppy" } << false << 2 << "" << "'sloppy'.\nUsage: ";
+        QTest::newRow("the checker refuses a second folder") << OLTERIA_LINT << QStringList{ "a", "b" } << false << 2 << "" << "Usage: ";
+        QTest::newRow("the sim's help lists --seed") << OLTERIA_SIM << QStringList{ "--help" } << false << 0 << "  --seed <N>  " << "";
+        QTest::newRow("the sim's version is its name and version") << OLTERIA_SIM << QStringList{ "--version" } << false << 0 << "olteria-sim" + version << "";
+        QTest::newRow("the sim refuses an unknown option with the usage") << OLTERIA_SIM << QStringList{ "--fast" } << false << 2 << "" << "'fast'.\nUsage: ";
+        QTest::newRow("the sim refuses a seed that is no number") << OLTERIA_SIM << QStringList{ "--seed", "x" } << false << 2 << "" << "Usage: ";
+        QTest::newRow("the sim refuses an option without its value") << OLTERIA_SIM << QStringList{ "--mode" } << false << 2 << "" << "Usage: ";
     }
-    void helpVersionAndMistakesNeedNoDisplay()
+    void readsItsCommandLineAsTheDesktopDoes()
     {
         QFETCH(QString, program);
         QFETCH(QStringList, arguments);
+        QFETCH(bool, display);
         QFETCH(QString, out);
         QFETCH(QString, err);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
             env.remove(name);
+        if (display)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         QProcess process;
         process.setProcessEnvironment(env);
         process.start(program, arguments);

@@ -81,18 +81,20 @@ private slots:
         QFETCH(EndAnswer, answer);
         QFETCH(int, launches);
         QList<Launch> asked;
-        NewGameLauncher::setStart([&asked](const QString& program, const QStringList& arguments, const QString& folder) {
+        TestWindow w(TestWindow::smallGame(QStringLiteral("0,weak,1")));
+        w.handNewGameLauncher(NewGameLauncher([&asked](const QString& program, const QStringList& arguments, const QString& folder) {
             asked << Launch{ program, arguments, folder };
             return true;
-        });
-        TestWindow w(TestWindow::smallGame(QStringLiteral("0,weak,1")));
+        }));
         w.show();
         w.tick(5);
         const float time = w.world->timeElapsed();
         QStringList buttons;
         bool ignored = false;
-        ModalAnswerer answerer([answer, &buttons, &ignored](QDialog* dialog) {
+        const QWidget* parent = nullptr;
+        ModalAnswerer answerer([answer, &buttons, &ignored, &parent](QDialog* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
+            parent = box->parentWidget();
             for (const QAbstractButton* button : box->buttons())
                 buttons << button->text();
             if (answer == EndAnswer::Escape)
@@ -107,8 +109,9 @@ private slots:
                 box->done(QDialog::Rejected);
         });
         w.showEndBox(QStringLiteral("Победа!"), QStringLiteral("Восставшие фрукты уничтожены, Ольтерия спасена."));
-        NewGameLauncher::setStart({});
         QCOMPARE(answerer.seen(), QStringList("QMessageBox"));
+        // The box belongs to the window, so that it is centred over the field.
+        QCOMPARE(parent, static_cast<const QWidget*>(&w));
         QVERIFY(!ignored);
         QCOMPARE(buttons.size(), 2);
         QVERIFY(buttons.contains(QStringLiteral("Новая игра")));

@@ -3,6 +3,7 @@
 #include "actioncatalogue.h"
 #include "building.h"
 #include "buttoncolumn.h"
+#include "dataschema.h"
 #include "dialogmenu.h"
 #include "dialogunitinfo.h"
 #include "gameevents.h"
@@ -11,7 +12,6 @@
 #include "gameworld.h"
 #include "monstercatalogue.h"
 #include "gamesounds.h"
-#include "newgamelauncher.h"
 #include "playercommands.h"
 #include "qhalolabel.h"
 #include "ponycatalogue.h"
@@ -29,9 +29,11 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <utility>
+
 namespace {
-constexpr int kFieldWidth = 1024;
-constexpr int kFieldHeight = 768;
+using DataSchema::kFieldHeight;
+using DataSchema::kFieldWidth;
 constexpr int kTickMilliseconds = 100;
 constexpr int kActionColumnX = 10;
 constexpr int kSummonColumnX = 970;
@@ -93,11 +95,6 @@ void MainWindow::buildField()
     createProgressLabel();
 }
 
-int MainWindow::columnCapacity()
-{
-    return ButtonColumn::capacity(kFieldHeight);
-}
-
 // The window's form gives it a menu bar, a tool bar, a status bar and a central widget with
 // one button; the field covers them all and they do nothing.
 void MainWindow::setupFormFurniture()
@@ -127,11 +124,9 @@ void MainWindow::centreOnScreen()
 
 bool MainWindow::runStartMenu()
 {
-    DialogMenu* menu = new DialogMenu(this);
-    menu->exec();
-    const bool easyMode = menu->easyMode;
-    delete menu;
-    return easyMode;
+    DialogMenu menu(this);
+    menu.exec();
+    return menu.easyMode;
 }
 
 void MainWindow::createBackground()
@@ -147,9 +142,9 @@ void MainWindow::buildActionColumn()
 {
     actionButtons = ButtonColumn::build(
         this, kActionColumnX, actionCatalogue->codes(), "actioncode",
-        [](const QString& code) { return QStringLiteral("../images/action_") + code + QStringLiteral(".png"); },
+        [](const QString& code) { return DataSchema::imagePath(DataSchema::actions().picturePath(code)); },
         [this](const QString& code) { return actionCatalogue->name(code); });
-    for (QMyButton* button : qAsConst(actionButtons))
+    for (QMyButton* button : std::as_const(actionButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::action_clicked_ex);
 }
 
@@ -157,9 +152,9 @@ void MainWindow::buildSummonColumn()
 {
     ponyButtons = ButtonColumn::build(
         this, kSummonColumnX, ponyCatalogue->codes(), "ponycode",
-        [](const QString& code) { return QStringLiteral("../images/") + code + QStringLiteral("_ico.png"); },
+        [](const QString& code) { return DataSchema::imagePath(DataSchema::ponies().picturePath(code)); },
         [this](const QString& code) { return QStringLiteral("Призыв ") + ponyCatalogue->name(code); });
-    for (QMyButton* button : qAsConst(ponyButtons))
+    for (QMyButton* button : std::as_const(ponyButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::create_clicked_ex);
 }
 
@@ -230,13 +225,14 @@ void MainWindow::holdClock()
 
 void MainWindow::announceEnd(const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok);
-    const QAbstractButton* newGame = box.addButton(QStringLiteral("Новая игра"), QMessageBox::ActionRole);
+    // Parented to the window, so that it is centred over the field and goes with it.
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
+    const QAbstractButton* newGameButton = box.addButton(QStringLiteral("Новая игра"), QMessageBox::ActionRole);
     // Enter and Escape still mean the box's own button.
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
-    if (box.clickedButton() == newGame && NewGameLauncher::launch())
+    if (box.clickedButton() == newGameButton && newGame.launch())
         close();
 }
 

@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "newgamelauncher.h"
+
 #include <QList>
 #include <QMainWindow>
 
@@ -34,9 +36,6 @@ public:
     explicit MainWindow(QWidget* parent = nullptr, bool fieldUnderMenu = false);
     ~MainWindow() override;
 
-    // How many buttons a side column shows before they run past the bottom of the field.
-    static int columnCapacity();
-
     // One tick of the game clock, exactly as the timer runs it.
     void tick();
     // Stops the timer, for a program or a test that calls tick() itself.
@@ -54,6 +53,8 @@ protected:
     MonsterCatalogue* monsterKinds() const { return monsterCatalogue.get(); }
     const QList<QMyButton*>& summonButtons() const { return ponyButtons; }
     const QList<QMyButton*>& actionColumn() const { return actionButtons; }
+    // What the end box's «Новая игра» starts.
+    void handNewGameLauncher(const NewGameLauncher& launcher) { newGame = launcher; }
     // The magic, food and stone labels, the status line, then the progress line.
     QList<const QLabel*> textLines() const { return { magicLabel, foodLabel, stoneLabel, infoLabel, progressLabel }; }
 
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<GameTick> gameTick;
     QTimer* gameTimer = nullptr;
     FieldLayers* layers = nullptr;
+    NewGameLauncher newGame;
 };
 
 #endif

@@ -5,26 +5,28 @@
 #include <QProcess>
 
 namespace {
-NewGameLauncher::Start& replacedStart()
+bool startDetached(const QString& program, const QStringList& arguments, const QString& folder)
 {
-    static NewGameLauncher::Start start;
-    return start;
+    return QProcess::startDetached(program, arguments, folder);
 }
 }
 
-void NewGameLauncher::setStart(const Start& start)
+NewGameLauncher::NewGameLauncher()
+    : NewGameLauncher(Start())
 {
-    replacedStart() = start;
 }
 
-bool NewGameLauncher::launch()
+NewGameLauncher::NewGameLauncher(const Start& start)
+    : start(start ? start : Start(&startDetached))
+{
+}
+
+bool NewGameLauncher::launch() const
 {
     const QString program = QCoreApplication::applicationFilePath();
     // The player's own options, such as --mute; Qt takes its own out of the list.
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     // The data was found from the start folder and entered; from here the new run finds it first.
     const QString folder = QDir::currentPath();
-    if (replacedStart())
-        return replacedStart()(program, arguments, folder);
-    return QProcess::startDetached(program, arguments, folder);
+    return start(program, arguments, folder);
 }

@@ -7,12 +7,6 @@
 #include <memory>
 
 namespace {
-// What QGuiApplication and QApplication take from the command line, with and without a value.
-constexpr const char* kQtOptionsWithValue[] = { "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                                                "qwindowicon", "qwindowtitle", "display", "geometry", "title", "name",
-                                                "session", "style", "stylesheet", "qmljsdebugger" };
-constexpr const char* kQtFlags[] = { "reverse", "widgetcount", "nograb", "dograb", "sync", "testability" };
-
 void print(std::FILE* stream, const QString& text)
 {
     // UTF-8 whatever the locale, as the programs' other output.
@@ -41,44 +35,49 @@ void CommandLine::addPositionalArgument(const QString& name, const QString& desc
     parser.addPositionalArgument(name, description, syntax);
 }
 
-void CommandLine::acceptQtOptions()
-{
-    for (const char* name : kQtOptionsWithValue) {
-        QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char* name : kQtFlags) {
-        QCommandLineOption option{ QLatin1String(name) };
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-}
-
-bool CommandLine::parse(int argc, char** argv)
+bool CommandLine::answerHelpOrVersion(int argc, char** argv)
 {
     // The help names the program as it was started, which Qt takes from an application object;
     // a plain one needs no display, and is gone before the program makes its own.
     std::unique_ptr<QCoreApplication> reader;
     if (!QCoreApplication::instance())
         reader = std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(OLTERIA_VERSION));
+    // Qt's own options are still in the arguments here, unknown to the parser: no mistake is
+    // judged before the application object has taken them out.
+    parser.parse(QCoreApplication::arguments());
+    takeNames();
+    return answered();
+}
+
+bool CommandLine::parse()
+{
     const bool understood = parser.parse(QCoreApplication::arguments());
-    program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
-    usage = parser.helpText();
+    takeNames();
     if (!understood) {
         exitStatus = reject(parser.errorText());
         return false;
     }
+    return !answered();
+}
+
+void CommandLine::takeNames()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(OLTERIA_VERSION));
+    program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
+    usage = parser.helpText();
+}
+
+bool CommandLine::answered() const
+{
     if (parser.isSet(help)) {
         print(stdout, usage);
-        return false;
+        return true;
     }
     if (parser.isSet(version)) {
         print(stdout, program + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
-        return false;
+        return true;
     }
-    return true;
+    return false;
 }
 
 int CommandLine::status() const

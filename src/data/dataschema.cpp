@@ -27,6 +27,11 @@ QString imagePath(const QString& file)
     return QStringLiteral("../") + QLatin1String(kImagesFolder) + QLatin1Char('/') + file;
 }
 
+QString soundsPath()
+{
+    return QStringLiteral("../") + QLatin1String(kSoundsFolder);
+}
+
 const Catalogue<PonyInfo>& ponies()
 {
     static const Catalogue<PonyInfo> schema{

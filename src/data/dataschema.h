@@ -19,6 +19,7 @@ namespace DataSchema {
 // The folders beside the one the game runs in, and the four files in config/.
 constexpr char kConfigFolder[] = "config";
 constexpr char kImagesFolder[] = "images";
+constexpr char kSoundsFolder[] = "sounds";
 constexpr char kPonyFile[] = "pony.ini";
 constexpr char kMonsterFile[] = "monster.ini";
 constexpr char kActionFile[] = "action.ini";
@@ -26,6 +27,7 @@ constexpr char kScheduleFile[] = "monsterscript.dat";
 // Where the game reads a file of config/ or images/: one level above the folder it runs in.
 QString configPath(const QString& file);
 QString imagePath(const QString& file);
+QString soundsPath();
 
 // The keys inside a catalogue's groups; key names are case-sensitive.
 constexpr char kName[] = "Name";
@@ -60,9 +62,11 @@ constexpr char kFarmPicture[] = "building_farmfood.png";
 constexpr char kMinePicture[] = "building_farmstone.png";
 constexpr char kHospitalPicture[] = "building_hospital.png";
 
-// The window's columns put one button per kind from y 50 every 45 px on a field 768 px high;
-// a button past the bottom cannot be clicked.
+// The field that the buildings, the columns and the fruits' entry points are placed on.
+constexpr int kFieldWidth = 1024;
 constexpr int kFieldHeight = 768;
+// The window's columns put one button per kind from y 50 every 45 px; a button past the bottom
+// of the field cannot be clicked.
 constexpr int kColumnTop = 50;
 constexpr int kColumnStep = 45;
 constexpr int kColumnButtonSize = 40;

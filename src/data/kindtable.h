@@ -9,6 +9,7 @@
 #include <QVector>
 
 #include <functional>
+#include <utility>
 
 // The records of one catalogue file, read by its schema: the codes in the order the INI reader
 // lists the groups, and one record per code. A missing file gives an empty table; a missing key
@@ -31,7 +32,7 @@ public:
     {
         IniFile file(path);
         codeList = file.groups();
-        for (const QString& code : qAsConst(codeList)) {
+        for (const QString& code : std::as_const(codeList)) {
             file.beginGroup(code);
             Info record;
             for (const auto& text : schema.texts)

@@ -1,6 +1,7 @@
 #include "gamesounds.h"
 
 #include "building.h"
+#include "dataschema.h"
 #include "gameevents.h"
 #include "gameworld.h"
 #include "monster.h"
@@ -26,7 +27,7 @@ std::unique_ptr<GameSounds> GameSounds::forGame(const QStringList& ponies, const
 {
     const SoundBank::Codes codes = { { Cue::Summon, ponies }, { Cue::Action, actions }, { Cue::Enter, fruits },
                                      { Cue::PonyHit, ponies }, { Cue::Alarm, ponies }, { Cue::Lost, ponies } };
-    return std::make_unique<GameSounds>(output, QStringLiteral("../sounds"), codes);
+    return std::make_unique<GameSounds>(output, DataSchema::soundsPath(), codes);
 }
 
 GameSounds::GameSounds(SoundSink* sink, const QString& folder, const SoundBank::Codes& codes)

@@ -1,14 +1,12 @@
 #include "buttoncolumn.h"
 
+#include "dataschema.h"
 #include "pictureloader.h"
 #include "qmybutton.h"
 
 #include <QVariant>
 
 namespace {
-constexpr int kTop = 50;
-constexpr int kStep = 45;
-constexpr int kButtonSize = 40;
 constexpr int kIconSize = 30;
 }
 
@@ -20,7 +18,8 @@ QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& 
     QList<QMyButton*> column;
     for (int n = 0; n < codes.size(); ++n) {
         QMyButton* button = new QMyButton(field);
-        button->setGeometry(x, kTop + kStep * n, kButtonSize, kButtonSize);
+        button->setGeometry(x, DataSchema::kColumnTop + DataSchema::kColumnStep * n, DataSchema::kColumnButtonSize,
+                            DataSchema::kColumnButtonSize);
         button->setIcon(QIcon(PictureLoader::load(picture(codes.at(n)))));
         button->setIconSize(QSize(kIconSize, kIconSize));
         button->setToolTip(tooltip(codes.at(n)));
@@ -34,7 +33,8 @@ QRect ButtonColumn::strip(int x, int buttons)
 {
     if (buttons <= 0)
         return QRect();
-    return QRect(x, kTop, kButtonSize, kStep * (buttons - 1) + kButtonSize);
+    return QRect(x, DataSchema::kColumnTop, DataSchema::kColumnButtonSize,
+                 DataSchema::kColumnStep * (buttons - 1) + DataSchema::kColumnButtonSize);
 }
 
 // Beneath the buttons, above every unit: a press in a gap or on a hidden (cooling) button's place
@@ -46,9 +46,4 @@ void ButtonColumn::coverStrip(QWidget* field, const QRect& strip)
     cover->setObjectName(QStringLiteral("columnStrip"));
     cover->setGeometry(strip);
     cover->setAttribute(Qt::WA_NoMousePropagation);
-}
-
-int ButtonColumn::capacity(int fieldHeight)
-{
-    return (fieldHeight - kTop - kButtonSize) / kStep + 1;
 }

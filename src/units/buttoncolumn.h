@@ -11,18 +11,18 @@
 class QMyButton;
 class QWidget;
 
-// A column of 40 × 40 buttons from y 50 downwards, one for each code, each carrying its code in
-// a property: the action column on the left of the field and the summon column on the right.
+// A column of buttons from the top of the field downwards, placed as DataSchema says, one for
+// each code, each carrying its code in a property: the action column on the left of the field and
+// the summon column on the right.
 class ButtonColumn
 {
 public:
     using TextOfCode = std::function<QString(const QString& code)>;
 
-    // The column is not bounded: buttons past the capacity run over the bottom of the field.
+    // The column is not bounded: buttons past DataSchema::kColumnCapacity run over the bottom of
+    // the field. The picture is a path to load.
     static QList<QMyButton*> build(QWidget* field, int x, const QStringList& codes, const char* property,
                                    const TextOfCode& picture, const TextOfCode& tooltip);
-    // How many buttons a column shows on a field of the given height.
-    static int capacity(int fieldHeight);
 
 private:
     // The column's strip, from its first button's top to its last button's bottom.

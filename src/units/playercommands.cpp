@@ -52,9 +52,9 @@ void PlayerCommands::summon(const QString& code)
     // By the slot's name, as the cells and the monsters are connected: the window is a room above.
     QObject::connect(pony, SIGNAL(clicked(QMyLabel*,bool)), window, SLOT(pony_clicked(QMyLabel*,bool)));
     world->addPony(pony);
-    Q_EMIT events->ponySummoned(code);
+    events->reportSummon(code);
     if (!world->struckBySummon().isEmpty())
-        Q_EMIT events->fruitsStruck(world->struckBySummon());
+        events->reportStrike(world->struckBySummon());
 }
 
 void PlayerCommands::actionButtonClicked(const QMyButton* sender, bool isleft)
@@ -62,7 +62,7 @@ void PlayerCommands::actionButtonClicked(const QMyButton* sender, bool isleft)
     const QString code = sender->property("actioncode").toString();
     if (isleft) {
         if (actionCatalogue->apply(code))
-            Q_EMIT events->actionUsed(code);
+            events->reportAction(code);
     } else
         DialogUnitInfo::showUnitInfo(window, actionCatalogue->name(code), actionCatalogue->infoText(code));
 }

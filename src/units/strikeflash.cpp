@@ -5,6 +5,8 @@
 #include <QPolygon>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 // Well under half a second: a flash, not a picture that stays.
 constexpr int kFlashMilliseconds = 350;
@@ -54,7 +56,7 @@ void StrikeFlash::paintEvent(QPaintEvent* /*event*/)
     static const QPolygon bolt = boltShape();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const QPoint& centre : qAsConst(centres)) {
+    for (const QPoint& centre : std::as_const(centres)) {
         QRadialGradient glow(centre, kGlowRadius);
         glow.setColorAt(0, kGlowCentre);
         glow.setColorAt(1, kGlowEdge);

@@ -9,6 +9,8 @@
 
 #include <QLabel>
 
+#include <utility>
+
 namespace {
 const QString kCellStyle = QStringLiteral(
     "background-color: rgba(100, 100, 180, 150); border: 2px solid rgb(40,40,80); border-radius: 5px");
@@ -37,13 +39,13 @@ struct Plan
     const char* name;
     QPoint centre;
     QPoint cellSteps[2];
-    const char* picture;
+    const char* picture; // in images/
 };
 
 const Plan kPlans[] = {
-    { Building::Farm, "Ферма", { 300, 300 }, { { -25, 15 }, { 50, 0 } }, "../images/building_farmfood.png" },
-    { Building::Mine, "Рудник", { 500, 400 }, { { 0, -25 }, { 0, 50 } }, "../images/building_farmstone.png" },
-    { Building::Hospital, "Больница", { 600, 200 }, { { -30, 20 }, { 60, -30 } }, "../images/building_hospital.png" },
+    { Building::Farm, "Ферма", { 300, 300 }, { { -25, 15 }, { 50, 0 } }, DataSchema::kFarmPicture },
+    { Building::Mine, "Рудник", { 500, 400 }, { { 0, -25 }, { 0, 50 } }, DataSchema::kMinePicture },
+    { Building::Hospital, "Больница", { 600, 200 }, { { -30, 20 }, { 60, -30 } }, DataSchema::kHospitalPicture },
 };
 }
 
@@ -52,7 +54,7 @@ void Building::createAll(QWidget* parent, GameWorld* world)
     // All three pictures are loaded before the first building is made.
     QList<QPixmap> pictures;
     for (const Plan& plan : kPlans)
-        pictures << PictureLoader::load(QString::fromUtf8(plan.picture));
+        pictures << PictureLoader::load(DataSchema::imagePath(QLatin1String(plan.picture)));
     for (int i = 0; i < pictures.size(); ++i) {
         const Plan& plan = kPlans[i];
         world->addBuilding(new Building(parent, world, kHealth, plan.kind, plan.centre.x(), plan.centre.y(),
@@ -130,7 +132,7 @@ void Building::step(float dt)
     // building stays red for the whole step after its last hit.
     healthBar->showHealth(health, maxHealth, width);
     for (Pony* pony : world->ponies()) {
-        for (const QClickLabel* cell : qAsConst(*cells)) {
+        for (const QClickLabel* cell : std::as_const(*cells)) {
             if (pony->distanceTo(cell->centerX(), cell->centerY()) <= kCellReach)
                 letPonyWork(pony, dt);
         }

@@ -47,7 +47,7 @@ void GameTick::run(bool dialogOpen)
     world->step(kStepSeconds);
     if (manyMoves)
         holdFieldUpdates(false);
-    Q_EMIT events->stepped(*world);
+    events->reportStep(*world);
     actionCatalogue->tick(kStepSeconds);
     refreshLabels();
     refreshSummonButtons();
@@ -62,7 +62,7 @@ void GameTick::reportPause(bool paused)
     if (paused == reportedPause)
         return;
     reportedPause = paused;
-    Q_EMIT events->pauseChanged(paused);
+    events->reportPause(paused);
 }
 
 // Qt merges two rectangles per moved widget into the window's dirty region and clips every
@@ -156,7 +156,7 @@ void GameTick::announceEndIfOver()
 {
     if (!world->isOver())
         return;
-    Q_EMIT events->ended(*world);
+    events->reportEnd(*world);
     if (world->isLost())
         announceEnd(QStringLiteral("Поражение!"), world->defeatText());
     else

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace {
 // Held as texts so that the per-step lookups allocate nothing.
@@ -141,7 +142,7 @@ void GameWorld::addMonster(Monster* monster)
 
 bool GameWorld::hasPony(const QString& code) const
 {
-    for (const Pony* pony : qAsConst(*ponyList)) {
+    for (const Pony* pony : std::as_const(*ponyList)) {
         if (pony->code == code)
             return true;
     }
@@ -155,7 +156,7 @@ void GameWorld::addPony(Pony* pony)
         return;
     ponyList->append(pony);
     if (pony->code == kSummonStrike) {
-        for (Monster* monster : qAsConst(*monsterList)) {
+        for (Monster* monster : std::as_const(*monsterList)) {
             monster->damage(static_cast<float>(monster->maxHealth / 2));
             struck.append(QPoint(monster->centerX(), monster->centerY()));
         }
@@ -164,7 +165,7 @@ void GameWorld::addPony(Pony* pony)
 
 void GameWorld::selectPony(Pony* pony)
 {
-    for (Pony* other : qAsConst(*ponyList)) {
+    for (Pony* other : std::as_const(*ponyList)) {
         if (other != pony)
             other->deselect();
         else if (!other->isSelected())
@@ -174,7 +175,7 @@ void GameWorld::selectPony(Pony* pony)
 
 Pony* GameWorld::selectedPony() const
 {
-    for (Pony* pony : qAsConst(*ponyList)) {
+    for (Pony* pony : std::as_const(*ponyList)) {
         if (pony->isSelected())
             return pony;
     }
@@ -184,9 +185,9 @@ Pony* GameWorld::selectedPony() const
 int GameWorld::walkingUnits() const
 {
     int walking = 0;
-    for (const Pony* pony : qAsConst(*ponyList))
+    for (const Pony* pony : std::as_const(*ponyList))
         walking += pony->isMoving();
-    for (const Monster* monster : qAsConst(*monsterList))
+    for (const Monster* monster : std::as_const(*monsterList))
         walking += monster->isMoving();
     return walking;
 }
@@ -253,7 +254,7 @@ void GameWorld::step(float dt)
 void GameWorld::stepPonies(float dt)
 {
     const float healRate = hasPony(kFastHeal) ? kFastHealPerSecond : kHealPerSecond;
-    for (Pony* pony : qAsConst(*ponyList)) {
+    for (Pony* pony : std::as_const(*ponyList)) {
         pony->updatePosition(dt);
         if (pony->isMoving()) {
             const float ration = dt * kFoodPerSecondMoving;
@@ -274,13 +275,13 @@ void GameWorld::stepPonies(float dt)
 
 void GameWorld::stepBuildings(float dt)
 {
-    for (Building* building : qAsConst(*buildingList))
+    for (Building* building : std::as_const(*buildingList))
         building->step(dt);
 }
 
 void GameWorld::walkMonsters(float dt)
 {
-    for (Monster* monster : qAsConst(*monsterList)) {
+    for (Monster* monster : std::as_const(*monsterList)) {
         monster->updatePosition(dt);
         if (!monster->isMoving() && !monster->attacking && !buildingList->isEmpty()) {
             const Building* target = buildingList->at(std::rand() % buildingList->size());
@@ -295,9 +296,9 @@ bool GameWorld::fightMonsters(float dt)
 {
     if (!monsterCatalogue || !ponyCatalogue)
         return true;
-    for (Monster* monster : qAsConst(*monsterList)) {
+    for (Monster* monster : std::as_const(*monsterList)) {
         const float hit = dt * monster->attack;
-        for (Pony* pony : qAsConst(*ponyList)) {
+        for (Pony* pony : std::as_const(*ponyList)) {
             if (!reaches(monster, pony))
                 continue;
             pony->damage(hit);
@@ -309,7 +310,7 @@ bool GameWorld::fightMonsters(float dt)
             }
             monster->damage(dt * pony->attack);
         }
-        for (Building* building : qAsConst(*buildingList)) {
+        for (Building* building : std::as_const(*buildingList)) {
             if (!reachesBuilding(monster, building))
                 continue;
             building->damage(hit);

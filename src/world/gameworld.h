@@ -101,6 +101,7 @@ private:
     std::unique_ptr<QList<Monster*>> monsterList;
     std::unique_ptr<QList<Building*>> buildingList;
     std::unique_ptr<WaveScript> waveScript;
+    // The window the world plays on, which owns it; the world draws nothing through it.
     QWidget* owner;
     MonsterCatalogue* monsterCatalogue = nullptr;
     PonyCatalogue* ponyCatalogue = nullptr;

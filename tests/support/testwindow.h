@@ -55,6 +55,7 @@ public:
 
     void tick(int count);
     using MainWindow::tick;
+    using MainWindow::handNewGameLauncher;
     QMyButton* summonButton(const QString& code) const;
     // Through its summon button; null if the summon failed.
     Pony* summon(const QString& code);

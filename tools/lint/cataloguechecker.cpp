@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString kSaveAs1251 = QStringLiteral("save the file as Windows-1251 (cp1251)");
@@ -46,7 +47,7 @@ void CatalogueChecker::check()
                                                "add a group such as [code] with its keys").arg(rules.kind);
         rules.mayBeEmpty ? report.warning(rules.file, 0, message) : report.error(rules.file, 0, message);
     }
-    for (const QString& code : qAsConst(codeList))
+    for (const QString& code : std::as_const(codeList))
         checkGroup(code);
     checkColumn();
 }

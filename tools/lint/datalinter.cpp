@@ -161,12 +161,12 @@ void DataLinter::checkPicture(const QString& relPath, const QString& shownFor)
 // one the game gives on stderr.
 void DataLinter::checkSounds()
 {
-    const QDir sounds(dataDir.filePath(QStringLiteral("sounds")));
+    const QDir sounds(dataDir.filePath(QLatin1String(kSoundsFolder)));
     const QDir::Filters entries = QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot;
     for (const QString& name : sounds.entryList({ QStringLiteral("*.wav") }, entries, QDir::Name)) {
         const SoundFile sound = SoundFile::read(sounds.filePath(name));
         if (!sound.isPlayable())
-            findings.warning(QStringLiteral("sounds/") + name, 0,
+            findings.warning(QLatin1String(kSoundsFolder) + QLatin1Char('/') + name, 0,
                              QStringLiteral("%1; the game plays silence in its place; save it as an uncompressed 8- or 16-bit "
                                             "PCM WAV file of at most %2 bytes").arg(sound.problem()).arg(SoundFile::kMaxBytes));
     }

@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     commandLine.addPositionalArgument(QStringLiteral("DIR"),
                                       QStringLiteral("Folder with config/ and images/ (default: the one the game would play from)."),
                                       QStringLiteral("[DIR]"));
-    if (!commandLine.parse(argc, argv))
+    if (!commandLine.parse())
         return commandLine.status();
     const QStringList args = commandLine.positionalArguments();
     if (args.size() > 1)

@@ -9,6 +9,7 @@
 #include "chartwriter.h"
 #include "commandline.h"
 #include "datalocation.h"
+#include "dataschema.h"
 #include "gamefont.h"
 #include "gamesounds.h"
 #include "gameworld.h"
@@ -47,11 +48,13 @@ void answerStartMenu(const QString& button)
 // The game reads ../config, ../images and ../sounds: it plays in run/ beside links to DIR's folders.
 bool enterScratchFolder(const QTemporaryDir& scratch, const QDir& data)
 {
-    return scratch.isValid() && data.exists(QStringLiteral("config")) && QDir(scratch.path()).mkdir(QStringLiteral("run"))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("config")), scratch.filePath(QStringLiteral("config")))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("images")), scratch.filePath(QStringLiteral("images")))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("sounds")), scratch.filePath(QStringLiteral("sounds")))
-        && QDir::setCurrent(scratch.filePath(QStringLiteral("run")));
+    if (!scratch.isValid() || !data.exists(QLatin1String(DataSchema::kConfigFolder)) || !QDir(scratch.path()).mkdir(QStringLiteral("run")))
+        return false;
+    for (const char* folder : { DataSchema::kConfigFolder, DataSchema::kImagesFolder, DataSchema::kSoundsFolder }) {
+        if (!QFile::link(data.absoluteFilePath(QLatin1String(folder)), scratch.filePath(QLatin1String(folder))))
+            return false;
+    }
+    return QDir::setCurrent(scratch.filePath(QStringLiteral("run")));
 }
 }
 
@@ -70,8 +73,13 @@ int main(int argc, char* argv[])
            QCommandLineOption("sound", "Play the cues through the desktop's sound server, if it has one.") })
         commandLine.addOption(option);
     commandLine.addPositionalArgument("PNG", "The screenshot's file, with --screenshot.", "[PNG]");
-    commandLine.acceptQtOptions();
-    if (!commandLine.parse(argc, argv))
+    if (commandLine.answerHelpOrVersion(argc, argv))
+        return 0;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Takes Qt's own options out of the arguments that the sim reads next.
+    QApplication app(argc, argv);
+    if (!commandLine.parse())
         return commandLine.status();
     bool seedOk = false, limitOk = false, shotOk = true;
     const QString mode = commandLine.value("mode"), strategy = commandLine.value("strategy");
@@ -86,9 +94,6 @@ int main(int argc, char* argv[])
     if ((mode != QLatin1String("easy") && mode != QLatin1String("standard")) || !SimPlayer::strategies().contains(strategy))
         return commandLine.reject("unknown --mode or --strategy");
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     useGameFont();
     PictureLoader::setPixelRatio(app.devicePixelRatio());
     QTextStream err(stderr);

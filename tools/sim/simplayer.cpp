@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 // A pony below this share of its health goes to the hospital and stays until it is well.
@@ -106,7 +107,7 @@ void SimPlayer::chooseSummons()
         if (!casualSummons.contains(code))
             casualSummons << code;
     }
-    for (const QString& code : qAsConst(casualSummons)) {
+    for (const QString& code : std::as_const(casualSummons)) {
         if (!firstSummons.contains(code) && code != striker)
             laterSummons << code;
     }
@@ -238,7 +239,7 @@ void SimPlayer::actLikeAMachine()
     if (world->getFood() < kFoodLow)
         press(actions, "actioncode", DataSchema::kIncFood);
     const QList<QMyButton*>& summons = window->summonButtons();
-    for (const QString& code : qAsConst(firstSummons))
+    for (const QString& code : std::as_const(firstSummons))
         press(summons, "ponycode", code);
     float monsterHealth = 0;
     for (const Monster* monster : world->monsters())
@@ -247,7 +248,7 @@ void SimPlayer::actLikeAMachine()
         press(summons, "ponycode", striker);
     // Until the strike pony is out, only the magic beyond her price goes to other ponies.
     const int reserve = world->hasPony(striker) ? 0 : window->ponyKinds()->info(striker).needMagic;
-    for (const QString& code : qAsConst(laterSummons)) {
+    for (const QString& code : std::as_const(laterSummons)) {
         if (world->getMagic() - reserve >= window->ponyKinds()->info(code).needMagic)
             press(summons, "ponycode", code);
     }
@@ -305,7 +306,7 @@ bool SimPlayer::sendToHospital(Pony* pony)
 
 bool SimPlayer::summonNext()
 {
-    for (const QString& code : qAsConst(casualSummons)) {
+    for (const QString& code : std::as_const(casualSummons)) {
         if (!window->gameWorld()->hasPony(code))
             return giveCommand(press(window->summonButtons(), "ponycode", code));
     }
@@ -376,7 +377,7 @@ void SimPlayer::lookLikeANewcomer()
     }
     if (commandsLeft > 0)
         summonTopMost();
-    for (Pony* pony : qAsConst(fighters)) {
+    for (Pony* pony : std::as_const(fighters)) {
         if (commandsLeft > 0)
             sendIdleFighter(pony);
     }
