@@ -173,6 +173,8 @@ void MainWindow::createInfoLabel()
     font.setPointSize(15);
     infoLabel->setFont(font);
     infoLabel->setAlignment(Qt::AlignCenter);
+    // The status line names the pony as the data writes it, never as markup.
+    infoLabel->setTextFormat(Qt::PlainText);
     infoLabel->setStyleSheet(QString::fromUtf8(kInfoLabelStyle));
     infoLabel->hide();
 }
@@ -219,6 +221,8 @@ void MainWindow::announceEnd(const QString& title, const QString& text)
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok);
     const QAbstractButton* newGame = box.addButton(QStringLiteral("Новая игра"), QMessageBox::ActionRole);
     // Enter and Escape still mean the box's own button.
+    // A defeat names the pony or building as the data writes it, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();

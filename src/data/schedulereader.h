@@ -13,8 +13,11 @@ class ScheduleReader
 public:
     using LineHandler = std::function<void(const ScheduleLine&)>;
 
-    // Every line of the file in order; a file that cannot be opened has none.
+    // Every line of the file in order, read as UTF-8 up to DataLimits::kScheduleBytes; a file that
+    // cannot be read, is not a regular file or is over the limit has none (said on stderr).
     static void read(const QString& path, const LineHandler& handler);
+    // Every line of bytes, the whole content of a schedule file, in order.
+    static void readBytes(const QByteArray& bytes, const LineHandler& handler);
     static ScheduleLine readLine(int number, const QString& text);
 };
 

@@ -3,6 +3,7 @@
 #include "pictureloader.h"
 #include "qmybutton.h"
 
+#include <QTextDocument>
 #include <QVariant>
 
 namespace {
@@ -10,6 +11,13 @@ constexpr int kTop = 50;
 constexpr int kStep = 45;
 constexpr int kButtonSize = 40;
 constexpr int kIconSize = 30;
+
+// A tooltip shows a text that looks like markup as markup; a name from the data is shown as
+// written, so such a text goes escaped.
+QString literalToolTip(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text;
+}
 }
 
 QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& codes, const char* property,
@@ -21,7 +29,7 @@ QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& 
         button->setGeometry(x, kTop + kStep * n, kButtonSize, kButtonSize);
         button->setIcon(QIcon(PictureLoader::load(picture(codes.at(n)))));
         button->setIconSize(QSize(kIconSize, kIconSize));
-        button->setToolTip(tooltip(codes.at(n)));
+        button->setToolTip(literalToolTip(tooltip(codes.at(n))));
         button->setProperty(property, codes.at(n));
         column.append(button);
     }
