@@ -97,6 +97,8 @@ PictureLoader::Checked PictureLoader::loadChecked(const QString& path, bool want
     Checked checked;
     const BoundedFile file = BoundedFile::read(path, DataLimits::kPictureBytes);
     checked.verdict = verdictOfFile(file);
+    if (wantPixels && (checked.verdict == Verdict::NotRegular || checked.verdict == Verdict::FileTooLarge))
+        BoundedFile::sayOnce(path, file.problem(), QStringLiteral("read as a missing picture"));
     if (!file.isRead())
         return checked;
     QBuffer buffer;

@@ -22,9 +22,11 @@ void ScheduleReader::readBytes(const QByteArray& bytes, const LineHandler& handl
         int end = bytes.indexOf('\n', start);
         if (end < 0)
             end = bytes.size();
-        // Decoded with its length, so that a NUL byte is a character of the line on Qt 5 as on
-        // Qt 6, never its end.
-        handler(readLine(++number, QString::fromUtf8(bytes.constData() + start, end - start).trimmed()));
+        // A NUL byte ends the line's text, on Qt 5 as on Qt 6 (whose number reader stopped at one
+        // while Qt 5's line reader did not).
+        const int nul = bytes.indexOf('\0', start);
+        const int textEnd = nul >= 0 && nul < end ? nul : end;
+        handler(readLine(++number, QString::fromUtf8(bytes.constData() + start, textEnd - start).trimmed()));
         start = end + 1;
     }
 }

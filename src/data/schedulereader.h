@@ -5,8 +5,8 @@
 
 #include <functional>
 
-// Reads the monster schedule: text lines of "delay,code,entry point", each trimmed, blank lines
-// and "#" comments skipped. What each line becomes is told line by line, so that the game keeps
+// Reads the monster schedule: text lines of "delay,code,entry point" in UTF-8, split at LF, each
+// ending at a NUL byte if it holds one and trimmed, blank lines and "#" comments skipped. What each line becomes is told line by line, so that the game keeps
 // the entries and a checker can say why a line was skipped.
 class ScheduleReader
 {

@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -44,15 +43,6 @@ void answerStartMenu(const QString& button)
     });
 }
 
-// The game reads ../config, ../images and ../sounds: it plays in run/ beside links to DIR's folders.
-bool enterScratchFolder(const QTemporaryDir& scratch, const QDir& data)
-{
-    return scratch.isValid() && data.exists(QStringLiteral("config")) && QDir(scratch.path()).mkdir(QStringLiteral("run"))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("config")), scratch.filePath(QStringLiteral("config")))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("images")), scratch.filePath(QStringLiteral("images")))
-        && QFile::link(data.absoluteFilePath(QStringLiteral("sounds")), scratch.filePath(QStringLiteral("sounds")))
-        && QDir::setCurrent(scratch.filePath(QStringLiteral("run")));
-}
 }
 
 int main(int argc, char* argv[])
@@ -101,9 +91,10 @@ int main(int argc, char* argv[])
         err << location.problem() << "\n";
         return kMissingData;
     }
-    QTemporaryDir scratch;
-    if (!enterScratchFolder(scratch, data)) {
-        err << "olteria-sim: no game data in " << data.absolutePath() << "\n";
+    // The game reads ../config, ../images and ../sounds: it plays from DIR's own config/, as the
+    // game does, so every message names a file of DIR and nothing is written anywhere.
+    if (!location.enter()) {
+        err << "olteria-sim: cannot play from " << data.absoluteFilePath(QStringLiteral("config")) << "\n";
         return kMissingData;
     }
 
