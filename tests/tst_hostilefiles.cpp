@@ -10,6 +10,7 @@
 #include "soundsink.h"
 #include "speaker.h"
 #include "testwindow.h"
+#include "wav.h"
 #include "wavescript.h"
 
 #include <QLabel>
@@ -248,6 +249,29 @@ private slots:
         QVERIFY(shown.toPlainText().endsWith(QLatin1Char(' ') + name));
         QVERIFY(peakMemory() - peakBefore < kRefusalGrowthBytes);
         QVERIFY(lint().contains(QStringLiteral("config/pony.ini:2: warning: Name of [plain] looks like HTML markup")));
+    }
+
+    // Seventeen sounds of 2 MiB: the one loaded last goes past the bound and is silent.
+    void theSoundsOfAGameTogetherStayWithinTheirBound()
+    {
+        constexpr int kCodes = 7;
+        GameDir dir;
+        dir.copyShippedData();
+        const QByteArray longest = Wav::plain(DataLimits::kSoundBytes - 44);
+        QStringList codes;
+        for (int n = 0; n < kCodes; ++n) {
+            codes << QStringLiteral("c%1").arg(n);
+            dir.writeFile(QStringLiteral("sounds/summon_c%1.wav").arg(n), longest);
+        }
+        for (int cue = 0; cue < static_cast<int>(Cue::Count); ++cue)
+            dir.writeFile(QStringLiteral("sounds/") + SoundBank::fileName(static_cast<Cue>(cue)) + QStringLiteral(".wav"), longest);
+        StderrCapture capture;
+        CountingSink sink;
+        const SoundBank bank(&sink, QStringLiteral("../sounds"), { { Cue::Summon, codes } });
+        QCOMPARE(sink.loads, 16);
+        QVERIFY(capture.text().contains(root() + QStringLiteral("/sounds/background.wav: the sounds before it take 33554432 bytes, "
+                                                                "and with it more than the 33554432")));
+        QVERIFY(lint().contains(QStringLiteral("sounds: warning: the playable sounds take")));
     }
 
     // 100 000 lines of "1,apple,3" (1 MB) keep 100 000 fruits, each costing a few times its line.
