@@ -351,6 +351,10 @@ private slots:
     {
         GameDir dir;
         dir.copyShippedData();
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        if (!Speaker::forThisDesktop())
+            QSKIP("Qt 5 loads a sound effect only through a sound server, and there is none here");
+#endif
         const MemorySound sound(SoundFile::read(QStringLiteral("../sounds/summon.wav")).plainWav());
         QSoundEffect effect;
         effect.setSource(sound.url());
