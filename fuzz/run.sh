@@ -8,7 +8,7 @@ root="$(dirname "$here")"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_schedule fuzz_catalogue fuzz_soundfile)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_schedule fuzz_catalogue fuzz_inireader fuzz_soundfile)
 out="$root/build-fuzz"
 
 CXX=clang++ cmake -S "$here" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -19,7 +19,7 @@ seed() {
   mkdir -p "$corpus"
   case "$1" in
     fuzz_schedule) cp "$root/config/monsterscript.dat" "$corpus/" ;;
-    fuzz_catalogue) cp "$root"/config/*.ini "$corpus/" ;;
+    fuzz_catalogue | fuzz_inireader) cp "$root"/config/*.ini "$corpus/" ;;
     fuzz_soundfile) cp "$root"/sounds/*.wav "$corpus/" ;;
   esac
   echo "$corpus"

@@ -45,6 +45,10 @@ void addHostileFiles()
     row("an MP3 file", "ID3\x03\0\0\0\0\0\0mp3 frames", "not a WAV file");
     row("more than 2 MiB", Wav::plain(SoundFile::kMaxBytes), "2097196 bytes, more than the 2097152 the game loads");
     row("a folder in the sound's place", QByteArray(), "a folder, not a file");
+    row("floating-point samples in the extensible format", Wav::riff(Wav::extensible(1, 22050, 32, 32, 3) + Wav::data(8)),
+        "a WAV file in the extensible format holding no plain 8- or 16-bit PCM");
+    row("20 valid bits of 24 in the extensible format", Wav::riff(Wav::extensible(1, 22050, 24, 20, 1) + Wav::data(6)),
+        "a WAV file in the extensible format holding no plain 8- or 16-bit PCM");
 }
 
 // The sound server the whole-game test plays against: the desktop's, or one of its own.
@@ -116,6 +120,10 @@ private slots:
             Wav::riff(Wav::chunk("LIST", "abc") + '\0' + Wav::fmt() + Wav::data(4)), Wav::plain());
         row("bytes after the RIFF body are left out", Wav::plain() + "trailing", Wav::plain());
         row("2 MiB plays", Wav::plain(SoundFile::kMaxBytes - 44), Wav::plain(SoundFile::kMaxBytes - 44));
+        row("16-bit stereo PCM in the extensible format plays as the plain format",
+            Wav::riff(Wav::extensible(2, 44100, 16, 16, 1) + Wav::data(4)), Wav::riff(Wav::fmt(1, 2, 44100, 16) + Wav::data(4)));
+        row("8-bit mono PCM in the extensible format plays as the plain format",
+            Wav::riff(Wav::extensible(1, 8000, 8, 8, 1) + Wav::data(2)), Wav::riff(Wav::fmt(1, 1, 8000, 8) + Wav::data(2)));
     }
     void aFileIsJudgedByWhatItHolds()
     {

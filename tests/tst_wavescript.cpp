@@ -77,6 +77,9 @@ private slots:
         QTest::newRow("an entry is due at exactly its release time") << "1,a,1\n1,b,2" << S{ "a", "b" } << P{ { 70, 30 }, { 70, 350 } } << T{ 1, 2 }
             << S{ "a" } << P{ { 70, 30 } } << 1.f;
         QTest::newRow("a missing file is finished at once") << QString() << S() << P() << T() << S() << P() << 0.1f;
+        QTest::newRow("a NUL byte ends its line's text, on Qt 5 as on Qt 6")
+            << QStringLiteral("1,a,1\n1,b,2") + QChar(0) + QStringLiteral("junk\n1,c") + QChar(0) + QStringLiteral(",3")
+            << S{ "a", "b" } << P{ { 70, 30 }, { 70, 350 } } << T{ 1, 2 } << S{ "a" } << P{ { 70, 30 } } << 1.f;
     }
     void scheduleGivesEntriesWithSummedReleaseTimes()
     {

@@ -42,7 +42,9 @@ const char kHelpTextEnd[] =
 QString helpText()
 {
     const KindTable<PonyInfo> ponies(DataSchema::ponies());
-    return QString::fromUtf8(kHelpText) + DataSchema::bonusSentencesFor(ponies).join(QLatin1Char(' '))
+    // The sentences name ponies as the data writes them: escaped, they read as written in the
+    // menu's HTML, never as a tag or a picture.
+    return QString::fromUtf8(kHelpText) + DataSchema::bonusSentencesFor(ponies).join(QLatin1Char(' ')).toHtmlEscaped()
         + QString::fromUtf8(kHelpTextEnd);
 }
 

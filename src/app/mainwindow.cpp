@@ -228,6 +228,8 @@ void MainWindow::announceEnd(const QString& title, const QString& text)
     // Parented to the window, so that it is centred over the field and goes with it.
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
     const QAbstractButton* newGameButton = box.addButton(QStringLiteral("Новая игра"), QMessageBox::ActionRole);
+    // A defeat names the pony or building as the data writes it, never as markup.
+    box.setTextFormat(Qt::PlainText);
     // Enter and Escape still mean the box's own button.
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);

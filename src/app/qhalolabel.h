@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPixmap>
 
-// A line of plain text with a light halo around its letters, so that it reads over whatever
-// passes beneath it, a dark fruit included. Its style sheet, font and colours are the label's
-// own; only the halo is added. The letters and their halo are drawn once for each text and
-// painted from then on.
+// A line of plain text, never markup whatever the data writes, with a light halo around its
+// letters, so that it reads over whatever passes beneath it, a dark fruit included. Its style
+// sheet, font and colours are the label's own; only the halo is added. The letters and their
+// halo are drawn once for each text and painted from then on.
 class QHaloLabel : public QLabel
 {
     Q_OBJECT

@@ -1,6 +1,9 @@
 #include "pictureloader.h"
 
-#include <QFileInfo>
+#include "boundedfile.h"
+#include "datalimits.h"
+
+#include <QBuffer>
 #include <QImageReader>
 
 #include <cmath>
@@ -47,14 +50,35 @@ QPixmap PictureLoader::forScreen(const QString& path, const QPixmap& plain, cons
     return picture;
 }
 
-PictureLoader::Verdict PictureLoader::check(const QString& path)
+namespace {
+// Qt 6's own bound on what one decode may allocate, in MB: a picture of kMaxSide a side in
+// 16-bit colour (128 MB), so that a header that lies about its size cannot make the decoder
+// take more. Qt 5 has no such bound; there the side read from the header is the only guard.
+constexpr int kDecodeMegabytes = PictureLoader::kMaxSide * PictureLoader::kMaxSide * 8 / (1024 * 1024);
+
+PictureLoader::Verdict verdictOfFile(const BoundedFile& file)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Verdict::Missing;
-    if (!info.isFile())
-        return Verdict::Unreadable;
-    QImageReader reader(path);
+    switch (file.verdict()) {
+    case BoundedFile::Verdict::Read:
+        return PictureLoader::Verdict::Fine;
+    case BoundedFile::Verdict::Missing:
+        return PictureLoader::Verdict::Missing;
+    case BoundedFile::Verdict::NotRegular:
+        return PictureLoader::Verdict::NotRegular;
+    case BoundedFile::Verdict::TooLarge:
+        return PictureLoader::Verdict::FileTooLarge;
+    case BoundedFile::Verdict::Unreadable:
+        break;
+    }
+    return PictureLoader::Verdict::Unreadable;
+}
+}
+
+PictureLoader::Verdict PictureLoader::checkHeader(QImageReader& reader)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QImageReader::setAllocationLimit(kDecodeMegabytes);
+#endif
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
         return Verdict::Unreadable;
@@ -63,12 +87,52 @@ PictureLoader::Verdict PictureLoader::check(const QString& path)
     return Verdict::Fine;
 }
 
+PictureLoader::Verdict PictureLoader::check(const QString& path)
+{
+    return loadChecked(path, false).verdict;
+}
+
+PictureLoader::Checked PictureLoader::loadChecked(const QString& path, bool wantPixels)
+{
+    Checked checked;
+    const BoundedFile file = BoundedFile::read(path, DataLimits::kPictureBytes);
+    checked.verdict = verdictOfFile(file);
+    if (wantPixels && (checked.verdict == Verdict::NotRegular || checked.verdict == Verdict::FileTooLarge))
+        BoundedFile::sayOnce(path, file.problem(), QStringLiteral("read as a missing picture"));
+    if (!file.isRead())
+        return checked;
+    QBuffer buffer;
+    buffer.setData(file.bytes());
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    checked.verdict = checkHeader(reader);
+    if (checked.verdict == Verdict::Fine && wantPixels)
+        checked.image = reader.read();
+    return checked;
+}
+
+QString PictureLoader::problem(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Fine:
+        return QString();
+    case Verdict::Missing:
+        return QStringLiteral("the picture is missing");
+    case Verdict::Unreadable:
+        return QStringLiteral("the picture cannot be read as an image");
+    case Verdict::TooLarge:
+        return QStringLiteral("the picture is larger than %1 pixels a side").arg(kMaxSide);
+    case Verdict::NotRegular:
+        return QStringLiteral("this is not a regular file");
+    case Verdict::FileTooLarge:
+        return QStringLiteral("the file is larger than the %1 bytes the game reads of a picture").arg(DataLimits::kPictureBytes);
+    }
+    return QString();
+}
+
 QImage PictureLoader::loadImage(const QString& path)
 {
-    if (check(path) != Verdict::Fine)
-        return QImage();
-    QImageReader reader(path);
-    return reader.read();
+    return loadChecked(path, true).image;
 }
 
 QPixmap PictureLoader::load(const QString& path)

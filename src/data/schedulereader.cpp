@@ -1,19 +1,34 @@
 #include "schedulereader.h"
 
+#include "boundedfile.h"
+#include "datalimits.h"
 #include "dataschema.h"
-
-#include <QFile>
-#include <QTextStream>
 
 void ScheduleReader::read(const QString& path, const LineHandler& handler)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const BoundedFile file = BoundedFile::read(path, DataLimits::kScheduleBytes);
+    if (!file.isRead()) {
+        if (file.verdict() != BoundedFile::Verdict::Missing)
+            BoundedFile::sayOnce(path, file.problem(), QStringLiteral("no fruit is read from it"));
         return;
-    QTextStream stream(&file);
+    }
+    readBytes(file.bytes(), handler);
+}
+
+void ScheduleReader::readBytes(const QByteArray& bytes, const LineHandler& handler)
+{
     int number = 0;
-    while (!stream.atEnd())
-        handler(readLine(++number, stream.readLine().trimmed()));
+    for (int start = 0; start < bytes.size();) {
+        int end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        // A NUL byte ends the line's text, on Qt 5 as on Qt 6 (whose number reader stopped at one
+        // while Qt 5's line reader did not).
+        const int nul = bytes.indexOf('\0', start);
+        const int textEnd = nul >= 0 && nul < end ? nul : end;
+        handler(readLine(++number, QString::fromUtf8(bytes.constData() + start, textEnd - start).trimmed()));
+        start = end + 1;
+    }
 }
 
 ScheduleLine ScheduleReader::readLine(int number, const QString& text)

@@ -1,6 +1,7 @@
 #include "soundfile.h"
 
-#include <QFile>
+#include "boundedfile.h"
+
 #include <QFileInfo>
 #include <QtEndian>
 
@@ -14,6 +15,11 @@ constexpr quint32 kLongestFmtBytes = 40;
 constexpr quint16 kPcm = 1;
 constexpr quint16 kFloat = 3;
 constexpr quint16 kExtensible = 0xFFFE;
+// In the extensible format: the valid bits at 18, and at 24 the subformat, whose GUID for PCM
+// is the PCM tag followed by these 14 bytes.
+constexpr int kValidBitsAt = 18;
+constexpr int kSubformatAt = 24;
+const QByteArray kPcmGuidTail = QByteArray::fromHex("000000001000800000aa00389b71");
 constexpr quint32 kLowestRate = 8000;
 constexpr quint32 kHighestRate = 48000;
 
@@ -91,7 +97,17 @@ QString walkChunks(const QByteArray& bytes, qint64 end, Chunks& chunks)
     return QString();
 }
 
-Format formatAt(const QByteArray& bytes, qint64 at)
+// An extensible format that holds plain PCM of whole bytes reads as the plain format: what
+// several common tools write for 1- or 2-channel 8- or 16-bit sound. Anything else keeps its tag.
+quint16 plainTagOf(const QByteArray& bytes, qint64 at, quint32 size, quint16 bits)
+{
+    if (size < kLongestFmtBytes || u16(bytes, at + kSubformatAt) != kPcm || bytes.mid(at + kSubformatAt + 2, 14) != kPcmGuidTail
+        || u16(bytes, at + kValidBitsAt) != bits)
+        return kExtensible;
+    return kPcm;
+}
+
+Format formatAt(const QByteArray& bytes, qint64 at, quint32 size)
 {
     Format format;
     format.tag = u16(bytes, at);
@@ -100,6 +116,8 @@ Format formatAt(const QByteArray& bytes, qint64 at)
     format.byteRate = u32(bytes, at + 8);
     format.blockAlign = u16(bytes, at + 12);
     format.bits = u16(bytes, at + 14);
+    if (format.tag == kExtensible)
+        format.tag = plainTagOf(bytes, at, size, format.bits);
     return format;
 }
 
@@ -108,7 +126,7 @@ QString formatProblem(const Format& format)
     if (format.tag == kFloat)
         return QStringLiteral("a floating-point WAV file; only 8- or 16-bit integer PCM plays");
     if (format.tag == kExtensible)
-        return QStringLiteral("a WAV file in the extensible format; save it as plain PCM");
+        return QStringLiteral("a WAV file in the extensible format holding no plain 8- or 16-bit PCM; save it as plain PCM");
     if (format.tag != kPcm)
         return QStringLiteral("a compressed WAV file (format %1); only uncompressed PCM plays").arg(format.tag);
     if (format.channels < 1 || format.channels > 2 || (format.bits != 8 && format.bits != 16) || format.rate < kLowestRate
@@ -171,26 +189,13 @@ SoundFile::SoundFile(const QString& reason)
 
 SoundFile SoundFile::read(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        SoundFile sound(QStringLiteral("missing"));
-        sound.missing = true;
-        return sound;
-    }
-    if (info.isDir())
-        return SoundFile(QStringLiteral("a folder, not a file"));
-    if (!info.isFile())
-        return SoundFile(QStringLiteral("not a regular file"));
-    if (info.size() > kMaxBytes)
-        return SoundFile(QStringLiteral("%1 bytes, more than the %2 the game loads").arg(info.size()).arg(kMaxBytes));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return SoundFile(QStringLiteral("unreadable (%1)").arg(file.errorString()));
-    // One byte more than allowed tells a file that grew since it was measured.
-    const QByteArray bytes = file.read(kMaxBytes + 1);
-    if (bytes.size() > kMaxBytes)
-        return SoundFile(QStringLiteral("more than the %1 bytes the game loads").arg(kMaxBytes));
-    return fromBytes(bytes);
+    const BoundedFile file = BoundedFile::read(path, kMaxBytes);
+    if (file.isRead())
+        return fromBytes(file.bytes());
+    SoundFile sound(file.verdict() == BoundedFile::Verdict::NotRegular && QFileInfo(path).isDir() ? QStringLiteral("a folder, not a file")
+                                                                                                   : file.problem());
+    sound.missing = file.verdict() == BoundedFile::Verdict::Missing;
+    return sound;
 }
 
 SoundFile SoundFile::fromBytes(const QByteArray& bytes)
@@ -205,7 +210,7 @@ SoundFile SoundFile::fromBytes(const QByteArray& bytes)
     QString problem = walkChunks(bytes, kChunkHeaderBytes + qint64(riffBytes), chunks);
     if (!problem.isEmpty())
         return SoundFile(problem);
-    const Format format = formatAt(bytes, chunks.fmtAt);
+    const Format format = formatAt(bytes, chunks.fmtAt, chunks.fmtBytes);
     problem = formatProblem(format);
     if (problem.isEmpty())
         problem = dataProblem(format, chunks.dataBytes);

@@ -1,18 +1,20 @@
 #ifndef SOUNDFILE_H
 #define SOUNDFILE_H
 
+#include "datalimits.h"
+
 #include <QByteArray>
 #include <QString>
 
 // What the game accepts as a sound: a regular file of at most kMaxBytes holding an uncompressed
-// PCM WAV file (8 or 16 bits, one or two channels, 8 to 48 kHz) whose every chunk lies within
-// the file. The file is read once and judged by the bytes it holds, never by what its headers
+// PCM WAV file (8 or 16 bits, one or two channels, 8 to 48 kHz, in the plain or the extensible
+// format) whose every chunk lies within the file. The file is read once and judged by the bytes it holds, never by what its headers
 // claim; a sound that passes is handed on as plainWav(), so that the player reads exactly the
 // checked samples. Anything else is played as silence.
 class SoundFile
 {
 public:
-    static constexpr qint64 kMaxBytes = 2 * 1024 * 1024;
+    static constexpr qint64 kMaxBytes = DataLimits::kSoundBytes;
 
     // Reads the file at path once and checks what it read.
     static SoundFile read(const QString& path);

@@ -1,5 +1,6 @@
 #include "soundbank.h"
 
+#include "datalimits.h"
 #include "soundfile.h"
 #include "soundsink.h"
 
@@ -37,11 +38,19 @@ QString SoundBank::fileName(Cue cue)
     return QLatin1String(kFileNames[static_cast<size_t>(cue)]);
 }
 
-int SoundBank::load(const QString& path) const
+int SoundBank::load(const QString& path)
 {
     const SoundFile sound = SoundFile::read(path);
-    if (sound.isPlayable())
+    // The sounds of a game stay in memory together; past the bound, a sound is silence.
+    if (sound.isPlayable() && loadedBytes + sound.plainWav().size() > DataLimits::kSoundsTogetherBytes) {
+        sayOnce(path, QStringLiteral("the sounds before it take %1 bytes, and with it more than the %2 the game loads together")
+                          .arg(loadedBytes).arg(DataLimits::kSoundsTogetherBytes));
+        return -1;
+    }
+    if (sound.isPlayable()) {
+        loadedBytes += sound.plainWav().size();
         return sink->load(path, sound.plainWav());
+    }
     // Most codes have no sound of their own: a missing file is silence without a word.
     if (!sound.isMissing())
         sayOnce(path, sound.problem());

@@ -19,7 +19,8 @@ inline uint qHash(Cue cue, uint seed = 0)
 
 // Every sound of a game, found once at start: sounds/<cue>.wav, and sounds/<cue>_<code>.wav for a
 // pony, fruit or action code, which takes precedence. A missing file is silence; a file the sound
-// check refuses is silence too, said once on stderr with the reason.
+// check refuses is silence too, said once on stderr with the reason, and so is a sound that would
+// take the sounds of the game past DataLimits::kSoundsTogetherBytes.
 class SoundBank
 {
 public:
@@ -38,10 +39,11 @@ private:
         int plain = -1;
         QHash<QString, int> byCode;
     };
-    int load(const QString& path) const;
+    int load(const QString& path);
     static void sayOnce(const QString& path, const QString& problem);
 
     SoundSink* sink;
+    qint64 loadedBytes = 0;
     std::array<Sounds, static_cast<size_t>(Cue::Count)> sounds;
 };
 

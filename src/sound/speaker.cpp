@@ -1,7 +1,8 @@
 #include "speaker.h"
 
+#include "memorysound.h"
+
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QTimer>
@@ -26,11 +27,18 @@ bool soundServerListens()
     return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pulse/native"));
 }
 
-// Effects still loading when the speaker goes: kept, never deleted, until the process ends. The
-// list itself is never destroyed either, so that they are still in reach when the process ends.
+// Effects still loading when the speaker goes, and the sounds they read: kept, never deleted,
+// until the process ends. The lists themselves are never destroyed either, so that they are still
+// in reach when the process ends.
 std::vector<QSoundEffect*>& keptUntilExit()
 {
     static auto* kept = new std::vector<QSoundEffect*>;
+    return *kept;
+}
+
+std::vector<std::unique_ptr<MemorySound>>& soundsKeptUntilExit()
+{
+    static auto* kept = new std::vector<std::unique_ptr<MemorySound>>;
     return *kept;
 }
 }
@@ -59,6 +67,8 @@ Speaker::~Speaker()
     waitForLoads();
     if (isLoading()) {
         keptUntilExit().insert(keptUntilExit().end(), effects.begin(), effects.end());
+        for (auto& sound : sounds)
+            soundsKeptUntilExit().push_back(std::move(sound));
         return;
     }
     for (QSoundEffect* effect : effects)
@@ -89,19 +99,18 @@ bool Speaker::isLoading() const
 
 int Speaker::load(const QString& path, const QByteArray& plainWav)
 {
-    const QString copy = copies.filePath(QStringLiteral("%1.wav").arg(++copied));
-    QFile file(copy);
-    if (!copies.isValid() || !file.open(QIODevice::WriteOnly) || file.write(plainWav) != plainWav.size()) {
-        const QString message = QStringLiteral("olteria: %1: cannot be copied for playing (%2); its cue is silent\n")
-                                    .arg(QFileInfo(path).absoluteFilePath(), file.errorString());
+    auto sound = std::make_unique<MemorySound>(plainWav);
+    if (!sound->isValid()) {
+        const QString message = QStringLiteral("olteria: %1: cannot be handed to the sound player; its cue is silent\n")
+                                    .arg(QFileInfo(path).absoluteFilePath());
         std::fputs(message.toUtf8().constData(), stderr);
         return -1;
     }
-    file.close();
     QSoundEffect* effect = new QSoundEffect;
-    effect->setSource(QUrl::fromLocalFile(copy));
+    effect->setSource(sound->url());
     effect->setVolume(kCueVolume);
     effects.push_back(effect);
+    sounds.push_back(std::move(sound));
     return static_cast<int>(effects.size()) - 1;
 }
 

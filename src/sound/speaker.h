@@ -3,16 +3,15 @@
 
 #include "soundsink.h"
 
-#include <QTemporaryDir>
-
 #include <memory>
 #include <vector>
 
+class MemorySound;
 class QSoundEffect;
 
 // The sound card, through the desktop's sound server. Each sound is one preloaded effect, read
-// by Qt from a copy of its checked bytes in the speaker's own folder: Qt never sees a file
-// that could have changed since the check.
+// by Qt from its checked bytes in memory (a MemorySound): Qt never sees a file that could have
+// changed since the check, and nothing is written to the temporary folder.
 class Speaker : public SoundSink
 {
 public:
@@ -32,9 +31,8 @@ private:
     void waitForLoads();
     bool isLoading() const;
 
-    QTemporaryDir copies;
-    int copied = 0;
     std::vector<QSoundEffect*> effects;
+    std::vector<std::unique_ptr<MemorySound>> sounds;
 };
 
 #endif

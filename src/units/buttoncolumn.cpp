@@ -4,10 +4,18 @@
 #include "pictureloader.h"
 #include "qmybutton.h"
 
+#include <QTextDocument>
 #include <QVariant>
 
 namespace {
 constexpr int kIconSize = 30;
+
+// A tooltip shows a text that looks like markup as markup; a name from the data is shown as
+// written, so such a text goes escaped.
+QString literalToolTip(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text;
+}
 }
 
 QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& codes, const char* property,
@@ -22,7 +30,7 @@ QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& 
                             DataSchema::kColumnButtonSize);
         button->setIcon(QIcon(PictureLoader::load(picture(codes.at(n)))));
         button->setIconSize(QSize(kIconSize, kIconSize));
-        button->setToolTip(tooltip(codes.at(n)));
+        button->setToolTip(literalToolTip(tooltip(codes.at(n))));
         button->setProperty(property, codes.at(n));
         column.append(button);
     }

@@ -45,6 +45,9 @@ void DialogUnitInfo::Form::setupUi(QDialog* dialog)
     labTitle->setFont(boldFont(14));
     labTitle->setStyleSheet(QStringLiteral("color: rgb(0, 85, 0);"));
     labTitle->setAlignment(Qt::AlignCenter);
+    // Names and descriptions come from the data and are shown as written, never as markup.
+    labTitle->setTextFormat(Qt::PlainText);
+    labInfo->setTextFormat(Qt::PlainText);
 
     dialog->setWindowTitle(QCoreApplication::translate("DialogUnitInfo", "Dialog"));
     pushButton->setText(QCoreApplication::translate("DialogUnitInfo", "Закрыть"));

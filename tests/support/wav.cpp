@@ -30,6 +30,16 @@ QByteArray Wav::fmt()
     return fmt(1, 1, 22050, 16);
 }
 
+QByteArray Wav::extensible(int channels, int rate, int bits, int validBits, int subformat)
+{
+    constexpr int kExtensibleTag = 0xFFFE;
+    constexpr int kExtensionBytes = 22;
+    const QByteArray plain = fmt(kExtensibleTag, channels, rate, bits).mid(8);
+    const QByteArray guidTail = QByteArray::fromHex("000000001000800000aa00389b71");
+    return chunk("fmt ", plain + little<quint16>(kExtensionBytes) + little<quint16>(validBits) + little<quint32>(channels == 2 ? 3 : 4)
+                             + little<quint16>(subformat) + guidTail);
+}
+
 QByteArray Wav::data(int bytes, qint64 claimed)
 {
     return chunk("data", QByteArray(bytes, '\0'), claimed);

@@ -13,6 +13,8 @@ public:
     static QByteArray fmt(int tag, int channels, int rate, int bits, int blockAlign = -1, qint64 byteRate = -1);
     // 16-bit mono PCM at 22050 Hz, the shipped sounds' format.
     static QByteArray fmt();
+    // A 40-byte "fmt " chunk in the extensible format, its subformat the GUID of the given tag.
+    static QByteArray extensible(int channels, int rate, int bits, int validBits, int subformat);
     static QByteArray data(int bytes, qint64 claimed = -1);
     // The RIFF header around the chunks.
     static QByteArray riff(const QByteArray& chunks, qint64 claimed = -1);

@@ -3,6 +3,7 @@
 #include "lintreport.h"
 
 #include <QRegularExpression>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <utility>
@@ -28,11 +29,11 @@ int editDistance(const QString& a, const QString& b)
 }
 }
 
-CatalogueChecker::CatalogueChecker(const QDir& dataDir, const CatalogueRules& rules, const QByteArray& bytes,
+CatalogueChecker::CatalogueChecker(const CatalogueRules& rules, const QByteArray& bytes,
                                    LintReport& report)
     : rules(rules)
     , text(bytes)
-    , file(dataDir.filePath(rules.file))
+    , file(IniFile::fromBytes(bytes))
     , report(report)
 {
 }
@@ -98,6 +99,8 @@ void CatalogueChecker::checkGroup(const QString& code)
 {
     file.beginGroup(code);
     checkKeys(code);
+    for (const QString& key : rules.texts + rules.optionalTexts)
+        checkMarkup(code, key);
     for (const QString& key : rules.texts) {
         if (!file.contains(key))
             report.warning(rules.file, text.lineOfGroup(code),
@@ -106,6 +109,18 @@ void CatalogueChecker::checkGroup(const QString& code)
     for (const CatalogueRules::Number& rule : rules.numbers)
         checkNumber(code, rule);
     file.endGroup();
+}
+
+// The game shows every text as written; a modder who writes a tag expects it to format the text.
+void CatalogueChecker::checkMarkup(const QString& code, const QString& key)
+{
+    const QString value = file.text(key);
+    if (!Qt::mightBeRichText(value))
+        return;
+    report.warning(rules.file, text.lineOfKey(code, key),
+                   QStringLiteral("%1 of [%2] looks like HTML markup, %3; the game shows every text as written, tags "
+                                  "and all, and never reads a picture or a style from it; write plain text")
+                       .arg(key, code, quoted(value)));
 }
 
 void CatalogueChecker::checkKeys(const QString& code)

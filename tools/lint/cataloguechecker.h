@@ -14,7 +14,7 @@ class LintReport;
 class CatalogueChecker
 {
 public:
-    CatalogueChecker(const QDir& dataDir, const CatalogueRules& rules, const QByteArray& bytes, LintReport& report);
+    CatalogueChecker(const CatalogueRules& rules, const QByteArray& bytes, LintReport& report);
 
     void check();
     QStringList codes() const { return codeList; }
@@ -27,6 +27,7 @@ private:
     void checkHeaders();
     void checkGroup(const QString& code);
     void checkKeys(const QString& code);
+    void checkMarkup(const QString& code, const QString& key);
     void checkGivenOnce(const QString& code, const QString& key);
     void checkNumber(const QString& code, const CatalogueRules::Number& rule);
     void checkColumn();

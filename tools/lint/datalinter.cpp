@@ -1,12 +1,13 @@
 #include "datalinter.h"
 
+#include "boundedfile.h"
 #include "cataloguechecker.h"
+#include "datalimits.h"
 #include "kindtable.h"
 #include "pictureloader.h"
 #include "schedulechecker.h"
 #include "soundfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -60,9 +61,8 @@ QString imageFile(const char* name)
 
 QString sharpProblem(const QString& path)
 {
-    if (PictureLoader::check(path) == PictureLoader::Verdict::TooLarge)
-        return QStringLiteral("the picture is larger than %1 pixels a side").arg(PictureLoader::kMaxSide);
-    return QStringLiteral("the picture cannot be read as an image");
+    const PictureLoader::Verdict verdict = PictureLoader::check(path);
+    return PictureLoader::problem(verdict == PictureLoader::Verdict::Fine ? PictureLoader::Verdict::Unreadable : verdict);
 }
 
 QString missingCarrier(const PonyRule& rule, const QString& sentence)
@@ -87,7 +87,7 @@ void DataLinter::run()
     const QStringList fruits = checkCatalogue(fruitRules(), QStringLiteral("no fruit can enter the field"));
     checkCatalogue(actionRules(), QStringLiteral("the action column is empty"));
     const QString schedule = configFile(kScheduleFile);
-    const QByteArray scheduleBytes = readFile(schedule, QStringLiteral("no fruit comes and the game is won at once"));
+    const QByteArray scheduleBytes = readFile(schedule, DataLimits::kScheduleBytes, QStringLiteral("the game does not start"));
     if (!scheduleBytes.isNull())
         ScheduleChecker(dataDir.filePath(schedule), fruits, findings).check(scheduleBytes);
     checkPicture(imageFile(kFarmPicture), QStringLiteral("the farm"));
@@ -100,35 +100,35 @@ void DataLinter::run()
         checkStartMenu();
 }
 
-QByteArray DataLinter::readFile(const QString& relPath, const QString& withoutIt)
+QByteArray DataLinter::readFile(const QString& relPath, qint64 limit, const QString& withoutIt)
 {
-    const QFileInfo info(dataDir.filePath(relPath));
+    const BoundedFile file = BoundedFile::read(dataDir.filePath(relPath), limit);
     QString problem;
-    if (!info.exists())
+    switch (file.verdict()) {
+    case BoundedFile::Verdict::Read:
+        return file.bytes();
+    case BoundedFile::Verdict::Missing:
         problem = QStringLiteral("the file is missing");
-    else if (!info.isFile())
+        break;
+    case BoundedFile::Verdict::NotRegular:
         problem = QStringLiteral("this is not a regular file");
-    QFile file(info.filePath());
-    if (problem.isEmpty() && !file.open(QIODevice::ReadOnly))
-        problem = QStringLiteral("the file cannot be read (") + file.errorString() + QLatin1Char(')');
-    if (!problem.isEmpty()) {
-        findings.error(relPath, 0, problem + QStringLiteral("; the game reads nothing from it, so ") + withoutIt
-                                       + QStringLiteral("; put a readable file there"));
-        return QByteArray();
+        break;
+    case BoundedFile::Verdict::TooLarge:
+    case BoundedFile::Verdict::Unreadable:
+        problem = QStringLiteral("the file is ") + file.problem();
+        break;
     }
-    QByteArray bytes = file.readAll();
-    // An empty file is readable: a non-null array tells it from one that is not.
-    if (bytes.isNull())
-        bytes = QByteArray("");
-    return bytes;
+    findings.error(relPath, 0, problem + QStringLiteral("; the game reads nothing from it, so ") + withoutIt
+                                   + QStringLiteral("; put a readable file there"));
+    return QByteArray();
 }
 
 QStringList DataLinter::checkCatalogue(const CatalogueRules& rules, const QString& withoutIt)
 {
-    const QByteArray bytes = readFile(rules.file, withoutIt);
+    const QByteArray bytes = readFile(rules.file, DataLimits::kCatalogueBytes, withoutIt);
     if (bytes.isNull())
         return QStringList();
-    CatalogueChecker checker(dataDir, rules, bytes, findings);
+    CatalogueChecker checker(rules, bytes, findings);
     checker.check();
     const QStringList codes = checker.codes();
     for (const QString& code : codes)
@@ -140,20 +140,25 @@ void DataLinter::checkPicture(const QString& relPath, const QString& shownFor)
 {
     const QString path = dataDir.filePath(relPath);
     const QString becomes = kPicturesBecome.arg(shownFor);
-    switch (PictureLoader::check(path)) {
+    const PictureLoader::Verdict verdict = PictureLoader::check(path);
+    const QString problem = PictureLoader::problem(verdict) + QStringLiteral("; ") + becomes;
+    switch (verdict) {
     case PictureLoader::Verdict::Missing:
-        findings.warning(relPath, 0, QStringLiteral("the picture is missing; ") + becomes + QStringLiteral("; add a PNG"));
+        findings.warning(relPath, 0, problem + QStringLiteral("; add a PNG"));
         return;
     case PictureLoader::Verdict::TooLarge:
-        findings.error(relPath, 0, QStringLiteral("the picture is larger than %1 pixels a side; ").arg(PictureLoader::kMaxSide)
-                                       + becomes + QStringLiteral("; scale it down (units show 33 x 33)"));
+        findings.error(relPath, 0, problem + QStringLiteral("; scale it down (units show 33 x 33)"));
+        return;
+    case PictureLoader::Verdict::NotRegular:
+    case PictureLoader::Verdict::FileTooLarge:
+        findings.error(relPath, 0, problem + QStringLiteral("; put a PNG file there"));
         return;
     case PictureLoader::Verdict::Unreadable:
     case PictureLoader::Verdict::Fine:
         break;
     }
     if (PictureLoader::loadImage(path).isNull())
-        findings.error(relPath, 0, QStringLiteral("the picture cannot be read as an image; ") + becomes
+        findings.error(relPath, 0, PictureLoader::problem(PictureLoader::Verdict::Unreadable) + QStringLiteral("; ") + becomes
                                        + QStringLiteral("; save it again as PNG"));
 }
 
@@ -163,13 +168,21 @@ void DataLinter::checkSounds()
 {
     const QDir sounds(dataDir.filePath(QLatin1String(kSoundsFolder)));
     const QDir::Filters entries = QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot;
+    qint64 together = 0;
     for (const QString& name : sounds.entryList({ QStringLiteral("*.wav") }, entries, QDir::Name)) {
         const SoundFile sound = SoundFile::read(sounds.filePath(name));
+        together += sound.plainWav().size();
         if (!sound.isPlayable())
             findings.warning(QLatin1String(kSoundsFolder) + QLatin1Char('/') + name, 0,
                              QStringLiteral("%1; the game plays silence in its place; save it as an uncompressed 8- or 16-bit "
                                             "PCM WAV file of at most %2 bytes").arg(sound.problem()).arg(SoundFile::kMaxBytes));
     }
+    // The game loads its cues in its own order and stops at the bound: the last ones are silent.
+    if (together > DataLimits::kSoundsTogetherBytes)
+        findings.warning(QStringLiteral("sounds"), 0,
+                         QStringLiteral("the playable sounds take %1 bytes together, more than the %2 the game loads; the "
+                                        "sounds it loads last are silent, each named on stderr; make the sounds shorter")
+                             .arg(together).arg(DataLimits::kSoundsTogetherBytes));
 }
 
 // A sharp picture is only drawn in place of its 1x picture, and at exactly twice its size; one
@@ -177,7 +190,8 @@ void DataLinter::checkSounds()
 void DataLinter::checkSharpPictures()
 {
     const QDir images(dataDir.filePath(QLatin1String(kImagesFolder)));
-    const QDir::Filters entries = QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot;
+    // System: a FIFO or a device named like a sharp picture is named too, as the game passes it over.
+    const QDir::Filters entries = QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot;
     for (const QString& name : images.entryList({ QStringLiteral("*@2x.png") }, entries, QDir::Name)) {
         const QString sharpFile = imageFile(qPrintable(name));
         const QString plainFile = imageFile(qPrintable(QString(name).replace(QStringLiteral("@2x.png"), QStringLiteral(".png"))));
@@ -196,9 +210,10 @@ void DataLinter::checkSharpPictures()
         const QImage plain = PictureLoader::loadImage(dataDir.filePath(plainFile));
         if (!plain.isNull() && sharp.size() != plain.size() * 2)
             findings.warning(sharpFile, 0, QStringLiteral("it is %1 x %2, not twice %3 (%4 x %5); on a scaled screen the game "
-                                                          "stretches it to %6 x %7; render it at exactly twice the size")
+                                                          "scales it to twice the size it draws %3 at, blurring it; render it at exactly twice "
+                                                          "the size")
                                                .arg(sharp.width()).arg(sharp.height()).arg(plainFile).arg(plain.width())
-                                               .arg(plain.height()).arg(plain.width() * 2).arg(plain.height() * 2));
+                                               .arg(plain.height()));
     }
 }
 

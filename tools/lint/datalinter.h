@@ -18,8 +18,9 @@ public:
     const LintReport& report() const { return findings; }
 
 private:
-    // The bytes of the file, or a null array after reporting why the game cannot read it.
-    QByteArray readFile(const QString& relPath, const QString& withoutIt);
+    // The bytes of the file, read as the game reads it (never past limit), or a null array after
+    // reporting why the game cannot read it.
+    QByteArray readFile(const QString& relPath, qint64 limit, const QString& withoutIt);
     QStringList checkCatalogue(const CatalogueRules& rules, const QString& withoutIt);
     void checkPicture(const QString& relPath, const QString& shownFor);
     void checkSharpPictures();

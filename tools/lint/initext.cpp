@@ -34,6 +34,23 @@ IniText::IniText(const QByteArray& bytes)
         if (line.startsWith('[') && line.endsWith(']'))
             headerList.append({ fromWindows1251(line.mid(1, line.size() - 2)), i + 1 });
     }
+    indexKeys();
+}
+
+void IniText::indexKeys()
+{
+    for (int h = 0; h < headerList.size(); ++h) {
+        const Header& header = headerList.at(h);
+        lastHeaderLine.insert(header.name, header.line);
+        QHash<QString, QVector<int>>& keys = keyLines[header.name];
+        const int end = h + 1 < headerList.size() ? headerList.at(h + 1).line - 1 : lines.size();
+        for (int i = header.line; i < end; ++i) {
+            const QByteArray line = lines.at(i).trimmed();
+            const int equals = line.indexOf('=');
+            if (equals > 0)
+                keys[fromWindows1251(line.left(equals).trimmed())].append(i + 1);
+        }
+    }
 }
 
 IniText::Encoding IniText::encoding() const
@@ -65,12 +82,7 @@ QString IniText::lineText(int line) const
 
 int IniText::lineOfGroup(const QString& group) const
 {
-    int found = 0;
-    for (const Header& header : headerList) {
-        if (header.name == group)
-            found = header.line;
-    }
-    return found;
+    return lastHeaderLine.value(group);
 }
 
 int IniText::lineOfKey(const QString& group, const QString& key) const
@@ -81,17 +93,5 @@ int IniText::lineOfKey(const QString& group, const QString& key) const
 
 QVector<int> IniText::linesOfKey(const QString& group, const QString& key) const
 {
-    QVector<int> found;
-    for (int h = 0; h < headerList.size(); ++h) {
-        if (headerList.at(h).name != group)
-            continue;
-        const int end = h + 1 < headerList.size() ? headerList.at(h + 1).line - 1 : lines.size();
-        for (int i = headerList.at(h).line; i < end; ++i) {
-            const QByteArray line = lines.at(i).trimmed();
-            const int equals = line.indexOf('=');
-            if (equals > 0 && fromWindows1251(line.left(equals).trimmed()) == key)
-                found.append(i + 1);
-        }
-    }
-    return found;
+    return keyLines.value(group).value(key);
 }

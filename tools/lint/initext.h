@@ -2,6 +2,7 @@
 #define INITEXT_H
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVector>
@@ -33,9 +34,14 @@ public:
     QVector<int> linesOfKey(const QString& group, const QString& key) const;
 
 private:
+    // Indexed once, so that a catalogue of a hundred thousand keys is checked in linear time.
+    void indexKeys();
+
     QByteArray bytes;
     QList<QByteArray> lines;
     QVector<Header> headerList;
+    QHash<QString, int> lastHeaderLine;
+    QHash<QString, QHash<QString, QVector<int>>> keyLines; // by group, then key
 };
 
 #endif

@@ -31,7 +31,7 @@ void ScheduleChecker::check(const QByteArray& bytes)
     if (hasLoneCarriageReturn(bytes))
         report.error(kFile, 1, QStringLiteral("lines end in a bare CR; the game splits lines at LF only and reads the "
                                               "file as fewer, longer lines; save it with LF or CRLF line ends"));
-    ScheduleReader::read(path, [this](const ScheduleLine& line) { checkLine(line); });
+    ScheduleReader::readBytes(bytes, [this](const ScheduleLine& line) { checkLine(line); });
     if (entryCount == 0)
         report.error(kFile, 0, QStringLiteral("no fruit is scheduled; the game is won at once (0.1 s); add lines "
                                               "\"delay,code,entry point\" such as 30,apple,2"));

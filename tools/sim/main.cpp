@@ -22,7 +22,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -45,17 +44,6 @@ void answerStartMenu(const QString& button)
     });
 }
 
-// The game reads ../config, ../images and ../sounds: it plays in run/ beside links to DIR's folders.
-bool enterScratchFolder(const QTemporaryDir& scratch, const QDir& data)
-{
-    if (!scratch.isValid() || !data.exists(QLatin1String(DataSchema::kConfigFolder)) || !QDir(scratch.path()).mkdir(QStringLiteral("run")))
-        return false;
-    for (const char* folder : { DataSchema::kConfigFolder, DataSchema::kImagesFolder, DataSchema::kSoundsFolder }) {
-        if (!QFile::link(data.absoluteFilePath(QLatin1String(folder)), scratch.filePath(QLatin1String(folder))))
-            return false;
-    }
-    return QDir::setCurrent(scratch.filePath(QStringLiteral("run")));
-}
 }
 
 int main(int argc, char* argv[])
@@ -106,9 +94,10 @@ int main(int argc, char* argv[])
         err << location.problem() << "\n";
         return kMissingData;
     }
-    QTemporaryDir scratch;
-    if (!enterScratchFolder(scratch, data)) {
-        err << "olteria-sim: no game data in " << data.absolutePath() << "\n";
+    // The game reads ../config, ../images and ../sounds: it plays from DIR's own config/, as the
+    // game does, so every message names a file of DIR and nothing is written anywhere.
+    if (!location.enter()) {
+        err << "olteria-sim: cannot play from " << data.absoluteFilePath(QStringLiteral("config")) << "\n";
         return kMissingData;
     }
 
