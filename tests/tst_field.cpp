@@ -48,6 +48,21 @@ QList<QMyLabel*> unitsOf(const GameWorld& world)
         units << monster;
     return units;
 }
+
+// A real click of the mouse on the shown window; the title of the description it opened, if any.
+QString clickOnShownWindow(TestWindow& w, Qt::MouseButton button, const QPoint& point)
+{
+    QString dialog;
+    ModalAnswerer answerer([&dialog](QDialog* box) {
+        dialog = box->findChild<QLabel*>(QStringLiteral("labTitle"))->text();
+        box->reject();
+    });
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        return QStringLiteral("the window was never shown");
+    QTest::mouseClick(w.windowHandle(), button, {}, point);
+    return dialog;
+}
 }
 
 // How the field's widgets lie on each other: every unit and its bar in sight in a crowd, the
@@ -255,14 +270,7 @@ private slots:
         if (plainSelected)
             w.world->selectPony(static_cast<Pony*>(plain));
         w.tick();
-        QString dialog;
-        ModalAnswerer answerer([&dialog](QDialog* box) {
-            dialog = box->findChild<QLabel*>(QStringLiteral("labTitle"))->text();
-            box->reject();
-        });
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(w.windowHandle(), left ? Qt::LeftButton : Qt::RightButton, {}, point);
+        const QString dialog = clickOnShownWindow(w, left ? Qt::LeftButton : Qt::RightButton, point);
         for (int i = 0; i < 100 && plain->isMoving(); ++i)
             w.tick();
 
@@ -301,15 +309,8 @@ private slots:
             const QWidget* left = w.childAt(unit->healthBarLabel()->pos() + QPoint(-3, 2));
             QCOMPARE(left && left->objectName() == HealthBar::kSideMarkName, qobject_cast<const Pony*>(unit) != nullptr);
         }
-        QString dialog;
-        ModalAnswerer answerer([&dialog](QDialog* box) {
-            dialog = box->findChild<QLabel*>(QStringLiteral("labTitle"))->text();
-            box->reject();
-        });
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(w.windowHandle(), left ? Qt::LeftButton : Qt::RightButton, {},
-                          centreOf(units.at(member)->healthBarLabel()));
+        const QString dialog = clickOnShownWindow(w, left ? Qt::LeftButton : Qt::RightButton,
+                                                  centreOf(units.at(member)->healthBarLabel()));
         QTEST(w.world->selectedPony() ? w.world->selectedPony()->code : QString(), "selected");
         QTEST(dialog, "dialog");
     }
@@ -343,9 +344,7 @@ private slots:
         w.tick();
         QVERIFY(w.actionButtons.at(0)->isHidden());
         QVERIFY(!w.summonButton("strong")->isEnabled());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, press);
+        QCOMPARE(clickOnShownWindow(w, Qt::LeftButton, press), QString());
         QVERIFY(!plain->isMoving());
         QCOMPARE(plain->pos(), kSummonCentre - QPoint(20, 20));
     }
