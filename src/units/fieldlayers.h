@@ -49,7 +49,6 @@ public:
     void settleBars();
     // Once a tick: the marker follows the selected pony as she walks.
     void markSelectedPony();
-    const QLabel* selectionMarker() const { return marker; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
