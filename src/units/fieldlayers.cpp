@@ -2,8 +2,8 @@
 
 #include "healthbar.h"
 #include "pony.h"
+#include "shifteffect.h"
 
-#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,33 +39,6 @@ QPixmap markerPicture()
     return picture;
 }
 
-// A unit counts as covered when more than half of its picture lies under the other's.
-bool covers(const QRect& upper, const QRect& lower)
-{
-    const QRect common = upper.intersected(lower);
-    const qint64 commonArea = static_cast<qint64>(common.width()) * common.height();
-    const qint64 lowerArea = static_cast<qint64>(lower.width()) * lower.height();
-    return lowerArea > 0 && 2 * commonArea > lowerArea;
-}
-
-// Ponies standing on each other show alike: each upper one lets those beneath through.
-void setSeeThrough(QWidget* unit, int coveredUnits)
-{
-    auto* effect = qobject_cast<QGraphicsOpacityEffect*>(unit->graphicsEffect());
-    if (coveredUnits == 0) {
-        if (effect)
-            unit->setGraphicsEffect(nullptr);
-        return;
-    }
-    const qreal opacity = 1.0 / (coveredUnits + 1);
-    if (!effect) {
-        effect = new QGraphicsOpacityEffect;
-        unit->setGraphicsEffect(effect);
-    }
-    if (!qFuzzyCompare(effect->opacity(), opacity))
-        effect->setOpacity(opacity);
-}
-
 bool isPress(const QEvent* event)
 {
     return event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
@@ -80,7 +53,7 @@ FieldLayers::FieldLayers(QWidget* field)
     , marker(newSelectionMarker())
     , topFloor(newFloor())
     , fan(field->size())
-    , outlines(field, marker)
+    , spread(field->width())
 {
     // The buildings' long bars stay in the ground, beneath every unit's picture; the units' bars
     // keep clear of them.
@@ -151,7 +124,7 @@ void FieldLayers::addUnit(QMyLabel* unit, HealthBar* bar)
         putBarInLayer(label);
         letBarTakePresses(label);
     }
-    members.push_back({ unit, bar, pony, QRect(), false });
+    members.push_back({ unit, bar, pony, QRect(), false, 0, nullptr });
     membersChanged = true;
 }
 
@@ -160,6 +133,7 @@ void FieldLayers::removeUnit(const HealthBar* bar)
     const auto gone = std::find_if(members.begin(), members.end(), [bar](const Member& m) { return m.bar == bar; });
     if (gone == members.end())
         return;
+    delete gone->handle;
     members.erase(gone);
     membersChanged = true;
 }
@@ -179,7 +153,9 @@ void FieldLayers::markSelectedPony()
         marker->hide();
         return;
     }
-    marker->move(pony->centerX() - kMarkerWidth / 2, pony->y() - kMarkerHeight - kMarkerGap);
+    const Member* member = memberOf(pony);
+    const int shift = member ? member->shift : 0;
+    marker->move(pony->centerX() + shift - kMarkerWidth / 2, pony->y() - kMarkerHeight - kMarkerGap);
     marker->show();
 }
 
@@ -189,8 +165,10 @@ bool FieldLayers::recordStanding()
     bool moved = false;
     for (Member& member : members) {
         const bool standing = !member.unit->isMoving();
-        if (!standing)
+        if (!standing) {
             member.bar->setLift(0, false);
+            member.bar->setShift(0, false);
+        }
         if (standing != member.standing || (standing && member.bar->placeRect() != member.place))
             moved = true;
         member.standing = standing;
@@ -203,8 +181,53 @@ void FieldLayers::settleBars()
     if (!recordStanding() && !membersChanged)
         return;
     membersChanged = false;
+    spreadCrowds();
     fanStandingBars();
-    showCoveredUnits();
+}
+
+void FieldLayers::spreadCrowds()
+{
+    spreadUnits.clear();
+    for (const Member& member : members)
+        spreadUnits.push_back({ member.unit->geometry(), !member.pony, member.standing });
+    const std::vector<int>& shifts = spread.shiftsFor(spreadUnits);
+    for (std::size_t i = 0; i < members.size(); ++i)
+        showShifted(members[i], shifts[i]);
+}
+
+void FieldLayers::showShifted(Member& member, int shift)
+{
+    member.bar->setShift(shift, member.standing);
+    // Presses on the place go to whoever is drawn there.
+    member.unit->setAttribute(Qt::WA_TransparentForMouseEvents, shift != 0);
+    if (shift == 0) {
+        if (member.shift != 0) {
+            member.unit->setGraphicsEffect(nullptr);
+            member.handle->hide();
+        }
+        member.shift = 0;
+        return;
+    }
+    if (auto* effect = qobject_cast<ShiftEffect*>(member.unit->graphicsEffect()))
+        effect->setShift(shift);
+    else
+        member.unit->setGraphicsEffect(new ShiftEffect(shift));
+    if (!member.handle)
+        member.handle = newHandle();
+    member.handle->setGeometry(member.unit->geometry().translated(shift, 0));
+    member.handle->show();
+    member.shift = shift;
+}
+
+// Unseen, above every picture and beneath the bars: the pictures drawn beside their places never
+// lie on each other.
+QWidget* FieldLayers::newHandle()
+{
+    QWidget* handle = new QWidget(field);
+    handle->setObjectName(QStringLiteral("unitHandle"));
+    handle->stackUnder(marker);
+    handle->installEventFilter(this);
+    return handle;
 }
 
 void FieldLayers::fanStandingBars()
@@ -216,49 +239,8 @@ void FieldLayers::fanStandingBars()
         if (!member.standing)
             continue;
         member.place = member.bar->placeRect();
-        member.bar->setLift(fan.liftFor(member.place, HealthBar::kHeight), true);
+        member.bar->setLift(fan.liftFor(member.place.translated(member.shift, 0), HealthBar::kHeight), true);
     }
-}
-
-// Only ponies lie on other units' pictures: fruits are beneath them all. A pony keeps her own
-// look over a fruit, whose outline is drawn above her, and lets the ponies she stands on show
-// through. A walking unit is drawn as it is; it only passes over the others.
-void FieldLayers::showCoveredUnits()
-{
-    outlines.begin();
-    for (const Member& member : members) {
-        if (member.pony)
-            setSeeThrough(member.unit, member.standing ? poniesCoveredBy(member) : 0);
-        else if (member.standing && coveredByAPony(member))
-            outlines.outline(member.unit);
-    }
-    outlines.end();
-}
-
-int FieldLayers::poniesCoveredBy(const Member& pony) const
-{
-    int covered = 0;
-    for (const Member& other : members) {
-        if (&other != &pony && other.pony && other.standing && covers(pony.unit->geometry(), other.unit->geometry())
-            && liesBeneath(other, pony))
-            ++covered;
-    }
-    return covered;
-}
-
-bool FieldLayers::coveredByAPony(const Member& fruit) const
-{
-    return std::any_of(members.begin(), members.end(), [&fruit](const Member& other) {
-        return other.pony && other.standing && covers(other.unit->geometry(), fruit.unit->geometry());
-    });
-}
-
-bool FieldLayers::liesBeneath(const Member& lower, const Member& upper) const
-{
-    if (!lower.pony)
-        return true;
-    const QObjectList& order = field->children();
-    return order.indexOf(lower.unit) < order.indexOf(upper.unit);
 }
 
 // Presses on a unit's picture or on its bar come here first.
@@ -280,12 +262,18 @@ QMyLabel* FieldLayers::unitMeantBy(QObject* pressed, const QMouseEvent& press) c
     const Member* member = memberOf(pressed);
     if (!member)
         return nullptr;
-    const bool onPonyPicture = member->pony && pressed == member->unit;
-    if (onPonyPicture && press.button() == Qt::LeftButton && ponySelected()) {
+    const bool onPicture = pressed == member->unit || pressed == member->handle;
+    if (!onPicture || press.button() != Qt::LeftButton)
+        return member->unit;
+    if (member->pony && ponySelected()) {
         // With a unit selected, a click on an enemy is an attack, whoever stands above it.
-        const QPoint point = member->unit->pos() + press.pos();
+        const QPoint point = static_cast<const QWidget*>(pressed)->pos() + press.pos();
         if (QMyLabel* fruit = topFruitAt(point))
             return fruit;
+    }
+    if (!member->pony && !ponySelected()) {
+        if (QMyLabel* pony = topPonyOn(*member))
+            return pony;
     }
     return member->unit;
 }
@@ -294,7 +282,7 @@ const FieldLayers::Member* FieldLayers::memberOf(const QObject* object) const
 {
     for (const Member& member : members) {
         if (object == member.unit || object == member.bar->label() || object == member.bar->trackLabel()
-            || object == member.bar->sideMarkLabel())
+            || object == member.bar->sideMarkLabel() || (member.handle && object == member.handle))
             return &member;
     }
     return nullptr;
@@ -304,10 +292,28 @@ const FieldLayers::Member* FieldLayers::memberOf(const QObject* object) const
 QMyLabel* FieldLayers::topFruitAt(const QPoint& point) const
 {
     for (auto member = members.rbegin(); member != members.rend(); ++member) {
-        if (!member->pony && member->unit->geometry().contains(point))
+        if (!member->pony && member->unit->geometry().translated(member->shift, 0).contains(point))
             return member->unit;
     }
     return nullptr;
+}
+
+// The uppermost of the ponies standing on the fruit's place, wherever the crowd draws them.
+QMyLabel* FieldLayers::topPonyOn(const Member& fruit) const
+{
+    const QObjectList& order = field->children();
+    QMyLabel* top = nullptr;
+    int topIndex = -1;
+    for (const Member& member : members) {
+        if (!member.pony || !member.standing || !CrowdSpread::onEachOther(member.unit->geometry(), fruit.unit->geometry()))
+            continue;
+        const int index = order.indexOf(member.unit);
+        if (index > topIndex) {
+            top = member.unit;
+            topIndex = index;
+        }
+    }
+    return top;
 }
 
 bool FieldLayers::ponySelected() const

@@ -2,7 +2,7 @@
 #define FIELDLAYERS_H
 
 #include "barfan.h"
-#include "fightoutlines.h"
+#include "crowdspread.h"
 
 #include <QObject>
 #include <QPointer>
@@ -21,15 +21,16 @@ class QWidget;
 // with the selected one on top, every unit's health bar and the selected pony's marker, and then
 // all that the field gets later (resource labels, button columns, status line). A widget takes
 // its layer once, when it comes or is selected, never in a tick. The bars of units standing on
-// each other are fanned upwards (BarFan), units in the order they came, once per tick and only
-// when a standing unit has moved, come, gone or stopped. Then both fighters are made to show: the
-// outline of a fruit a pony stands on is drawn above the ponies (FightOutlines), and a pony
-// standing on other ponies is drawn see-through. A walking unit's bar keeps its own place: it
-// passes over the others, as the unit does.
+// each other are spread out side by side (CrowdSpread), each with its bar, and bars that still
+// meet are fanned upwards (BarFan), units in the order they came, once per tick and only when a
+// standing unit has moved, come, gone or stopped. A walking unit is drawn at its place, and so is
+// its bar: it passes over the others.
 //
-// The layers also decide which unit a press on a crowd means: a unit's bar takes presses for its
-// unit, and with a pony selected, a left press on a pony's picture over a fruit is a command at
-// that fruit, not a new selection.
+// The layers also decide which unit a press means. A unit drawn beside its place takes presses
+// there, through a handle, and lets those on its place through. A unit's bar takes presses for
+// its unit. With a pony selected, a left press on a pony's picture over a fruit is a command at
+// that fruit, not a new selection; with none, a left press on a fruit that ponies stand on
+// selects the uppermost of them.
 class FieldLayers : public QObject
 {
     Q_OBJECT
@@ -61,6 +62,9 @@ private:
         bool pony;
         QRect place;
         bool standing;
+        int shift;
+        // Takes the presses on the picture while it is drawn beside its place.
+        QWidget* handle;
     };
 
     QWidget* newFloor();
@@ -69,14 +73,14 @@ private:
     void letBarTakePresses(QWidget* label);
     // Notes who stands now; true when a standing unit moved, stopped or started walking.
     bool recordStanding();
+    void spreadCrowds();
+    void showShifted(Member& member, int shift);
+    QWidget* newHandle();
     void fanStandingBars();
-    void showCoveredUnits();
-    int poniesCoveredBy(const Member& pony) const;
-    bool coveredByAPony(const Member& fruit) const;
-    bool liesBeneath(const Member& lower, const Member& upper) const;
     QMyLabel* unitMeantBy(QObject* pressed, const QMouseEvent& press) const;
     const Member* memberOf(const QObject* object) const;
     QMyLabel* topFruitAt(const QPoint& point) const;
+    QMyLabel* topPonyOn(const Member& fruit) const;
     bool ponySelected() const;
 
     QWidget* field;
@@ -91,7 +95,8 @@ private:
     std::vector<QRect> fixedBars;
     bool membersChanged = false;
     BarFan fan;
-    FightOutlines outlines;
+    CrowdSpread spread;
+    std::vector<CrowdSpread::Unit> spreadUnits;
 };
 
 #endif

@@ -94,15 +94,25 @@ void HealthBar::setLift(int levels, bool moveNow)
         showAt();
 }
 
+void HealthBar::setShift(int pixels, bool moveNow)
+{
+    if (pixels == shifted)
+        return;
+    shifted = pixels;
+    if (moveNow)
+        showAt();
+}
+
 // A hidden track is left behind; it is brought along when it is shown.
 void HealthBar::showAt()
 {
+    const int x = placeX + shifted;
     const int y = placeY - lifted * kHeight;
-    bar->move(placeX, y);
+    bar->move(x, y);
     if (mark)
-        mark->setGeometry(placeX - kHeight, y, kHeight, kHeight);
+        mark->setGeometry(x - kHeight, y, kHeight, kHeight);
     if (!track->isHidden())
-        track->move(placeX, y);
+        track->move(x, y);
 }
 
 void HealthBar::showTrack(bool show)

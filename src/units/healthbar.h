@@ -18,8 +18,9 @@ inline float boundedHealth(float health, int maxHealth)
 
 // The 5-pixel bar under a unit or a building. Its width follows the health; it turns red at a
 // hit and green again on the second update after the last one. A faint track of the full width
-// lies behind it while it is shorter, so that the empty part shows too. A unit's bar may be
-// lifted a few bar heights above its place, where it would cover another unit's bar.
+// lies behind it while it is shorter, so that the empty part shows too. A unit's bar follows its
+// picture sideways in a crowd, and may be lifted a few bar heights above its place, where it
+// would cover another unit's bar.
 class HealthBar
 {
 public:
@@ -58,6 +59,8 @@ public:
     int lift() const { return lifted; }
     // Moved at once, or with the next moveTo(): a walking unit's bar moves in every step anyway.
     void setLift(int levels, bool moveNow);
+    // Drawn sideways of its place, under its unit's picture when that is shifted in a crowd.
+    void setShift(int pixels, bool moveNow);
 
 private:
     void paintRed(bool red);
@@ -71,6 +74,7 @@ private:
     int placeY;
     int trackWidth;
     int lifted = 0;
+    int shifted = 0;
     bool hurt = false;
     bool red;
 };
