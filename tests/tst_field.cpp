@@ -1,4 +1,5 @@
 #include "barfan.h"
+#include "crowdspread.h"
 #include "building.h"
 #include "gameworld.h"
 #include "healthbar.h"
@@ -7,7 +8,6 @@
 #include "qmybutton.h"
 #include "testwindow.h"
 
-#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QtTest>
 
@@ -32,6 +32,24 @@ QList<QPoint> onOnePoint(int bars)
 {
     return QList<QPoint>::fromVector(QVector<QPoint>(bars, QPoint(0, 0)));
 }
+
+// Pixels of two pictures of one size that differ by more than the two levels by which the frame's
+// antialiased corners may differ when it is drawn from a copy.
+int pixelsApart(const QImage& a, const QImage& b)
+{
+    int apart = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            if (qAbs(p.red() - q.red()) > 2 || qAbs(p.green() - q.green()) > 2 || qAbs(p.blue() - q.blue()) > 2)
+                ++apart;
+        }
+    }
+    return apart;
+}
+
+enum UnitKind { StandingPony, WalkingPony, Fruit };
 
 QPoint centreOf(const QWidget* widget)
 {
@@ -82,8 +100,8 @@ private slots:
         QTest::newRow("three ponies summoned in a row and a fruit on their point") << three << QString() << 1 << "healer";
         QTest::newRow("the selected pony lies above the later ones") << three << "plain" << 0 << "plain";
         QTest::newRow("a pony on a fruit's centre") << QStringList{ "plain" } << QString() << 1 << "plain";
-        QTest::newRow("eight units on one point fan to the highest step, and the middle lands on a pony's bar")
-            << QStringList{ "plain", "small", "healer", "fastheal", "fastmagic", "strong" } << QString() << 2 << "fastmagic";
+        QTest::newRow("of eight units on one point those past the spread stay on the fruit, and the uppermost is selected")
+            << QStringList{ "plain", "small", "healer", "fastheal", "fastmagic", "strong" } << QString() << 2 << "strong";
     }
     void crowdShowsEveryBarAndAClickSelectsAPony()
     {
@@ -152,7 +170,7 @@ private slots:
         QTest::newRow("a pony alone") << "plain" << QPoint();
         QTest::newRow("a fruit alone") << "apple" << QPoint();
         QTest::newRow("a pony whose bar's end touches a fruit's bar") << "plain" << kSummonCentre + QPoint(40, 0);
-        QTest::newRow("a pony with a fruit a bar's height below") << "plain" << kSummonCentre + QPoint(0, 5);
+        QTest::newRow("a pony with a fruit half a picture below is no crowd") << "plain" << kSummonCentre + QPoint(0, 20);
     }
     void unitAloneKeepsItsDesignedBar()
     {
@@ -171,7 +189,7 @@ private slots:
     void barShowsItsEmptyPartOnAFullLengthTrack_data()
     {
         QTest::addColumn<float>("health"); // of 100
-        QTest::addColumn<bool>("lifted");  // a fruit that came first takes the place, the pony's bar goes a step up
+        QTest::addColumn<bool>("lifted");  // a fruit that came first, half beside her, takes the place; the pony's bar goes a step up
         QTest::addColumn<int>("barWidth");
         QTest::addColumn<bool>("trackShown");
         QTest::newRow("a full bar covers its track") << 100.0f << false << 40 << false;
@@ -185,7 +203,7 @@ private slots:
         QFETCH(bool, lifted);
         TestWindow w(TestWindow::smallGame());
         if (lifted)
-            QVERIFY(w.addMonster("weak", kSummonCentre.x(), kSummonCentre.y()));
+            QVERIFY(w.addMonster("weak", kSummonCentre.x() + 20, kSummonCentre.y()));
         Pony* pony = w.summon("plain");
         w.tick(); // settled while full, so that the track appears where the bar has gone since
         pony->health = health;
@@ -253,7 +271,7 @@ private slots:
         QTest::newRow("with a pony selected, a left click on a pony alone selects her") << false << true << true << "small" << false << "";
         QTest::newRow("with no pony selected, a left click on a pony over a fruit selects her")
             << true << false << true << "small" << false << "";
-        QTest::newRow("a right click on a pony over a fruit describes the pony") << true << true << false << "plain" << false << "Крошка";
+        QTest::newRow("a right click on a fruit a pony fights describes the fruit") << true << true << false << "plain" << false << "Кислица";
     }
     void commandsGoThroughACrowd()
     {
@@ -370,45 +388,91 @@ private slots:
         QCOMPARE(paintedOnTop(w, centreOf(unit->healthBarLabel())), unit->healthBarLabel());
     }
 
-    // Units standing on the summon point: a fruit under a pony is outlined above her, a pony on
-    // other ponies lets them show through, each alike.
-    void fightersStandingOnEachOtherBothShow_data()
+    // Units placed in turn, each with its centre; how many steps (a picture's width and a gap) its
+    // picture is drawn sideways.
+    void crowdsSpreadSideBySide_data()
     {
-        QTest::addColumn<QStringList>("units"); // in the order they come: ponies by code, else fruits
-        QTest::addColumn<QList<qreal>>("opacity"); // of each, 1 for no effect
-        QTest::addColumn<bool>("outlined");      // the fruit's outline drawn above the ponies
-        using O = QList<qreal>;
-        QTest::newRow("a pony alone is drawn whole") << QStringList{ "plain" } << O{ 1 } << false;
-        QTest::newRow("a pony on a fruit keeps her look and the fruit is outlined above her")
-            << QStringList{ "apple", "plain" } << O{ 1, 1 } << true;
-        QTest::newRow("of two ponies on a fruit the upper lets the lower show through")
-            << QStringList{ "apple", "plain", "small" } << O{ 1, 1, 0.5 } << true;
-        QTest::newRow("three ponies on one point show a third each") << QStringList{ "plain", "small", "healer" } << O{ 1, 0.5, 1.0 / 3 } << false;
-        QTest::newRow("a pony beside a fruit leaves it as it is") << QStringList{ "plain", "apple@+30" } << O{ 1, 1 } << false;
+        QTest::addColumn<QList<QPoint>>("centres");
+        QTest::addColumn<QList<int>>("kinds");
+        QTest::addColumn<QList<int>>("steps");
+        using P = QList<QPoint>;
+        using K = QList<int>;
+        const QPoint c(500, 300);
+        QTest::newRow("a pony alone keeps her place") << P{ c } << K{ StandingPony } << K{ 0 };
+        QTest::newRow("a pony on a fruit stands right of it, and the fruit keeps its place")
+            << P{ c, c } << K{ Fruit, StandingPony } << K{ 0, 1 };
+        QTest::newRow("two ponies on a fruit flank it") << P{ c, c, c } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 1, -1 };
+        QTest::newRow("the last fruit keeps its place, and the ponies come beside it before the other fruits")
+            << P{ c, c, c } << K{ Fruit, StandingPony, Fruit } << K{ -1, 1, 0 };
+        QTest::newRow("of ponies alone the first keeps her place") << P{ c, c + QPoint(3, -4) } << K{ StandingPony, StandingPony } << K{ 0, 1 };
+        QTest::newRow("a walking pony passes over a fight as she is") << P{ c, c } << K{ Fruit, WalkingPony } << K{ 0, 0 };
+        QTest::newRow("units half on each other are no crowd") << P{ c, c + QPoint(20, 0) } << K{ Fruit, StandingPony } << K{ 0, 0 };
+        QTest::newRow("units joined through a third form one crowd")
+            << P{ c, c + QPoint(15, 0), c + QPoint(30, 0) } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 1, -1 };
+        QTest::newRow("at the field's left edge the crowd spreads rightwards")
+            << P{ { 20, 300 }, { 20, 300 }, { 20, 300 } } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 1, 2 };
+        QTest::newRow("at the right edge, leftwards") << P{ { 1004, 300 }, { 1004, 300 } } << K{ Fruit, StandingPony } << K{ 0, -1 };
+        QTest::newRow("past five units the rest stay on the fruit")
+            << P(7, c) << K{ Fruit, StandingPony, StandingPony, StandingPony, StandingPony, StandingPony, StandingPony }
+            << K{ 0, 1, -1, 2, -2, 0, 0 };
     }
-    void fightersStandingOnEachOtherBothShow()
+    void crowdsSpreadSideBySide()
     {
-        QFETCH(QStringList, units);
-        QFETCH(QList<qreal>, opacity);
+        QFETCH(QList<QPoint>, centres);
+        QFETCH(QList<int>, kinds);
+        std::vector<CrowdSpread::Unit> units;
+        for (int i = 0; i < centres.size(); ++i)
+            units.push_back({ QRect(centres.at(i) - QPoint(20, 20), QSize(40, 40)), kinds.at(i) == Fruit, kinds.at(i) != WalkingPony });
+        CrowdSpread spread(1024);
+        spread.shiftsFor(units); // the memory of a layout is reused by the next
+        QList<int> steps;
+        for (int shift : spread.shiftsFor(units))
+            steps << shift / (40 + CrowdSpread::kGap);
+        QTEST(steps, "steps");
+    }
+
+    // Ponies "plain" and "small" on a fruit that came first: each of the three is drawn whole,
+    // beside the others, and a click on its picture reaches it.
+    void everyFighterIsDrawnWholeAndTakesItsClicks_data()
+    {
+        QTest::addColumn<int>("member"); // the fruit, then the ponies in the order they came
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("a left click on the pony drawn right of the fruit selects her") << 1 << true << "plain" << "";
+        QTest::newRow("a left click on the pony drawn left of it selects her") << 2 << true << "small" << "";
+        QTest::newRow("a right click on a pony drawn beside the fruit describes her") << 2 << false << "" << "Крошка";
+        QTest::newRow("a right click on the fruit describes it") << 0 << false << "" << "Кислица";
+    }
+    void everyFighterIsDrawnWholeAndTakesItsClicks()
+    {
+        QFETCH(int, member);
+        QFETCH(bool, left);
+        const QStringList codes = { "weak", "plain", "small" };
+        const QList<int> steps = { 0, 1, -1 };
         TestWindow w(TestWindow::smallGame());
-        QList<QMyLabel*> placed;
-        for (const QString& unit : units) {
-            const int shift = unit.contains('@') ? unit.section('@', 1).toInt() : 0;
-            placed << w.place(unit.section('@', 0, 0), kSummonCentre.x() + shift, kSummonCentre.y());
-            QVERIFY(placed.last());
+        QList<QMyLabel*> units;
+        for (const QString& code : codes) {
+            units << (code == "weak" ? w.addMonster(code, 300, 400) : w.place(code, 300, 400));
+            QVERIFY(units.last());
         }
         w.tick();
-        for (int i = 0; i < placed.size(); ++i) {
-            const auto* effect = qobject_cast<QGraphicsOpacityEffect*>(placed.at(i)->graphicsEffect());
-            QCOMPARE(effect ? effect->opacity() : 1.0, opacity.at(i));
+        const QImage field = w.grab().toImage();
+        QList<QRect> drawn;
+        for (int i = 0; i < units.size(); ++i) {
+            drawn << units.at(i)->geometry().translated(steps.at(i) * (40 + CrowdSpread::kGap), 0);
+            QCOMPARE(units.at(i)->healthBarLabel()->x(), drawn.last().x());
+            // Drawn as the unit alone at that place, but for its lowest row, where its bar lies.
+            TestWindow alone(TestWindow::smallGame());
+            const QPoint centre = drawn.last().center() + QPoint(1, 1);
+            QVERIFY(i == 0 ? alone.addMonster(codes.at(i), centre.x(), centre.y()) : alone.place(codes.at(i), centre.x(), centre.y()));
+            alone.tick();
+            const QRect picture(drawn.last().topLeft(), QSize(40, 39));
+            QCOMPARE(pixelsApart(field.copy(picture), alone.grab().toImage().copy(picture)), 0);
         }
-        const QLabel* outline = w.findChild<QLabel*>(QStringLiteral("fightOutline"));
-        const bool outlined = outline && outline->isVisibleTo(&w);
-        QTEST(outlined, "outlined");
-        if (outlined) {
-            QVERIFY(outline->geometry().contains(kSummonCentre));
-            QCOMPARE(paintedOnTop(w, kSummonCentre), outline);
-        }
+        const QString dialog = clickOnShownWindow(w, left ? Qt::LeftButton : Qt::RightButton, drawn.at(member).center());
+        QTEST(w.world->selectedPony() ? w.world->selectedPony()->code : QString(), "selected");
+        QTEST(dialog, "dialog");
     }
 
     void theSelectedPonyCarriesAMarker()

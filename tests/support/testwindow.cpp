@@ -89,6 +89,7 @@ QMyLabel* TestWindow::place(const QString& code, int x, int y)
         return addMonster(code, x, y);
     Pony* pony = summon(code);
     pony->move(x - pony->width() / 2, y - pony->height() / 2);
+    pony->createHealthBar(); // under her new place
     return pony;
 }
 
