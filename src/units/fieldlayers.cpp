@@ -198,6 +198,11 @@ void FieldLayers::spreadCrowds()
 void FieldLayers::showShifted(Member& member, int shift)
 {
     member.bar->setShift(shift, member.standing);
+    // Qt repaints only where the widget now draws: where it was drawn is cleared here.
+    if (shift != member.shift) {
+        field->update(member.unit->geometry().translated(member.shift, 0));
+        field->update(member.unit->geometry().translated(shift, 0));
+    }
     // Presses on the place go to whoever is drawn there.
     member.unit->setAttribute(Qt::WA_TransparentForMouseEvents, shift != 0);
     if (shift == 0) {
