@@ -9,6 +9,7 @@
 #include "testwindow.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
