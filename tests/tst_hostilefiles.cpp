@@ -144,13 +144,9 @@ int loadAsTheGameDoes(Kind kind)
         return sink.loads == 0 ? 0 : sink.loads;
     }
     case Kind::Picture:
-        return PictureLoader::loadUnit(QStringLiteral("../images/clover_ico.png"), 33).isNull() ? 0 : 1;
-    case Kind::SharpPicture: {
-        PictureLoader::setPixelRatio(2);
-        const QPixmap unit = PictureLoader::loadUnit(QStringLiteral("../images/clover_ico.png"), 33);
-        PictureLoader::setPixelRatio(1);
-        return unit.width(); // 33: drawn from the 1x file
-    }
+        return PictureLoader().loadUnit(QStringLiteral("../images/clover_ico.png"), 33).isNull() ? 0 : 1;
+    case Kind::SharpPicture:
+        return PictureLoader(2).loadUnit(QStringLiteral("../images/clover_ico.png"), 33).width(); // 33: drawn from the 1x file
     }
     return -1;
 }

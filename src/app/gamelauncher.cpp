@@ -2,7 +2,6 @@
 
 #include "datalocation.h"
 #include "gamefont.h"
-#include "gamesounds.h"
 #include "mainwindow.h"
 #include "pictureloader.h"
 #include "speaker.h"
@@ -39,11 +38,9 @@ int GameLauncher::play(const QString& executableDirectory, bool mute)
     if (!data.enter())
         return reportMissingData(QStringLiteral("Игра не может перейти в папку %1.").arg(data.root()));
     useGameFont();
-    // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
-    PictureLoader::setPixelRatio(qApp->devicePixelRatio());
     const std::unique_ptr<Speaker> speaker = mute ? nullptr : Speaker::forThisDesktop();
-    GameSounds::setOutput(speaker.get());
-    MainWindow window(nullptr, true);
+    // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
+    MainWindow window({ PictureLoader(qApp->devicePixelRatio()), speaker.get() }, nullptr, true);
     window.show();
     return QApplication::exec();
 }
