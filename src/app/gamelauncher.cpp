@@ -2,6 +2,7 @@
 
 #include "datalocation.h"
 #include "gamefont.h"
+#include "logcategories.h"
 #include "mainwindow.h"
 #include "pictureloader.h"
 #include "speaker.h"
@@ -10,8 +11,6 @@
 #include <QDir>
 #include <QLoggingCategory>
 #include <QMessageBox>
-
-#include <cstdio>
 
 void GameLauncher::prepareApplication()
 {
@@ -47,8 +46,7 @@ int GameLauncher::play(const QString& executableDirectory, bool mute)
 
 int GameLauncher::reportMissingData(const QString& message)
 {
-    // UTF-8 whatever the locale, so that the Cyrillic text and the paths read in any terminal.
-    std::fputs(message.toUtf8().append('\n').constData(), stderr);
+    qCCritical(lcData).noquote() << message;
     QMessageBox::critical(nullptr, QStringLiteral("Оборона Ольтерии"), message);
     return kMissingDataStatus;
 }

@@ -1,5 +1,6 @@
 #include "speaker.h"
 
+#include "logcategories.h"
 #include "memorysound.h"
 
 #include <QEventLoop>
@@ -9,7 +10,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 // Cues are heard over the game, not instead of it; the background plays softer still.
@@ -101,9 +101,8 @@ int Speaker::load(const QString& path, const QByteArray& plainWav)
 {
     auto sound = std::make_unique<MemorySound>(plainWav);
     if (!sound->isValid()) {
-        const QString message = QStringLiteral("olteria: %1: cannot be handed to the sound player; its cue is silent\n")
-                                    .arg(QFileInfo(path).absoluteFilePath());
-        std::fputs(message.toUtf8().constData(), stderr);
+        qCWarning(lcSound).noquote()
+            << QStringLiteral("%1: cannot be handed to the sound player; its cue is silent").arg(QFileInfo(path).absoluteFilePath());
         return -1;
     }
     QSoundEffect* effect = new QSoundEffect;
