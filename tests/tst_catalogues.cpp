@@ -11,9 +11,9 @@
 // All three catalogues read from the current game folder, with a world to pay from.
 struct Catalogues
 {
-    explicit Catalogues(bool easy = false) : monsters(nullptr, &world, easy) {}
+    explicit Catalogues(bool easy = false) : monsters(nullptr, &world, PictureLoader(), easy) {}
     GameWorld world{ nullptr };
-    PonyCatalogue ponies{ nullptr, &world };
+    PonyCatalogue ponies{ nullptr, &world, PictureLoader() };
     MonsterCatalogue monsters;
     ActionCatalogue actions{ &world };
 };
@@ -111,7 +111,7 @@ private slots:
         dir.writeFile("images/p_ico.png", GameDir::hugePng());
         QWidget window;
         GameWorld world(nullptr);
-        PonyCatalogue ponies(&window, &world);
+        PonyCatalogue ponies(&window, &world, PictureLoader());
         const Pony* pony = ponies.createPony("p");
         QVERIFY(pony);
         QVERIFY(pony->pixmap(Qt::ReturnByValue).isNull());

@@ -52,7 +52,8 @@ qint64 peakMemory()
     return 0;
 }
 
-// Everything written to stderr while it lives, in a file of the game folder.
+// Everything written to stderr while it lives, in a file of the game folder, with the game's
+// messages as a player's terminal shows them (Qt Test would take them into its own log).
 class StderrCapture
 {
 public:
@@ -62,6 +63,9 @@ public:
         saved = dup(STDERR_FILENO);
         file.open(QIODevice::ReadWrite | QIODevice::Truncate);
         dup2(file.handle(), STDERR_FILENO);
+        testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            std::fputs(qUtf8Printable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
+        });
     }
     ~StderrCapture() { restore(); }
     QString text()
@@ -76,6 +80,7 @@ private:
     {
         if (saved < 0)
             return;
+        qInstallMessageHandler(testLog);
         std::fflush(stderr);
         dup2(saved, STDERR_FILENO);
         close(saved);
@@ -83,6 +88,7 @@ private:
     }
     QFile file{ QStringLiteral("stderr.txt") };
     int saved = -1;
+    QtMessageHandler testLog = nullptr;
 };
 
 class CountingSink : public SoundSink
@@ -144,13 +150,9 @@ int loadAsTheGameDoes(Kind kind)
         return sink.loads == 0 ? 0 : sink.loads;
     }
     case Kind::Picture:
-        return PictureLoader::loadUnit(QStringLiteral("../images/clover_ico.png"), 33).isNull() ? 0 : 1;
-    case Kind::SharpPicture: {
-        PictureLoader::setPixelRatio(2);
-        const QPixmap unit = PictureLoader::loadUnit(QStringLiteral("../images/clover_ico.png"), 33);
-        PictureLoader::setPixelRatio(1);
-        return unit.width(); // 33: drawn from the 1x file
-    }
+        return PictureLoader().loadUnit(QStringLiteral("../images/clover_ico.png"), 33).isNull() ? 0 : 1;
+    case Kind::SharpPicture:
+        return PictureLoader(2).loadUnit(QStringLiteral("../images/clover_ico.png"), 33).width(); // 33: drawn from the 1x file
     }
     return -1;
 }

@@ -1,5 +1,10 @@
-#include "gamedir.h"
+#include "building.h"
+#include "gameworld.h"
+#include "monster.h"
 #include "pictureloader.h"
+#include "pony.h"
+#include "qmybutton.h"
+#include "testwindow.h"
 
 #include <QSet>
 #include <QtTest>
@@ -11,14 +16,14 @@ Q_DECLARE_METATYPE(PictureLoader::Verdict)
 // - on a screen of ratio 2 it is drawn from "name@2x.png" when there is one, with twice the
 //   pixels; without one from the 1x file; at 1.5 from the 2x file scaled down smoothly;
 // - a building keeps the size of its 1x picture, whatever its 2x file's size;
+// - the window draws every picture, its buildings', buttons' and units', for the screen ratio
+//   it is given;
 // - a picture of up to 4096 px a side is drawn; a larger, empty, broken or missing one is
 //   never decoded, and its unit or building goes without.
 class TestPictures : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { PictureLoader::setPixelRatio(1); }
-
     // The 1x file is 50 x 20, red and yellow; the 2x file 66 x 66, blue and cyan.
     void aUnitIsDrawnFromTheFileThatSuitsTheScreen_data()
     {
@@ -40,8 +45,7 @@ private slots:
         write("../images/apple.png", 50, 20, Qt::red, Qt::yellow);
         if (sharpFileThere)
             write("../images/apple@2x.png", 66, 66, Qt::blue, Qt::cyan);
-        PictureLoader::setPixelRatio(ratio);
-        const QPixmap unit = PictureLoader::loadUnit("../images/apple.png", 33);
+        const QPixmap unit = PictureLoader(ratio).loadUnit("../images/apple.png", 33);
         QTEST(unit.width(), "pixels");
         QTEST(unit.height(), "pixels");
         QCOMPARE(PictureLoader::logicalSize(unit), QSize(33, 33));
@@ -60,10 +64,37 @@ private slots:
         GameDir dir;
         write("../images/farm.png", 170, 140, Qt::red, Qt::red);
         write("../images/farm@2x.png", 300, 300, Qt::blue, Qt::blue); // a modder's 2x file of the wrong size
-        PictureLoader::setPixelRatio(2);
-        const QPixmap farm = PictureLoader::load("../images/farm.png");
+        const QPixmap farm = PictureLoader(2).load("../images/farm.png");
         QCOMPARE(PictureLoader::logicalSize(farm), QSize(170, 140));
         QCOMPARE(farm.size(), QSize(340, 280));
+    }
+
+    void aWindowDrawsEveryPictureForTheRatioItIsGiven_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("a window for a screen of ratio 1 draws the 1x files") << 1.0;
+        QTest::newRow("a window for a screen of ratio 2 draws the 2x files") << 2.0;
+    }
+    void aWindowDrawsEveryPictureForTheRatioItIsGiven()
+    {
+        QFETCH(qreal, ratio);
+        const auto writeGame = [](GameDir& dir) {
+            TestWindow::smallGame()(dir);
+            for (const char* name : { "building_farmfood", "plain_ico", "monster_apple" }) {
+                write(QStringLiteral("../images/%1.png").arg(QLatin1String(name)), 40, 40, Qt::red, Qt::red);
+                write(QStringLiteral("../images/%1@2x.png").arg(QLatin1String(name)), 80, 80, Qt::blue, Qt::blue);
+            }
+        };
+        TestWindow w(writeGame, MenuChoice::Standard, { PictureLoader(ratio), nullptr });
+        const Building* farm = w.world->buildings().first();
+        const QLabel* farmPicture = qobject_cast<QLabel*>(w.childAt(farm->midX, farm->midY));
+        QVERIFY(farmPicture);
+        const QPixmap drawn[] = { farmPicture->pixmap(Qt::ReturnByValue),
+                                  w.summonButton(QStringLiteral("plain"))->icon().pixmap(QSize(40, 40)),
+                                  w.summon(QStringLiteral("plain"))->pixmap(Qt::ReturnByValue),
+                                  w.addMonster(QStringLiteral("apple"), 500, 600)->pixmap(Qt::ReturnByValue) };
+        for (const QPixmap& picture : drawn)
+            QCOMPARE(picture.toImage().pixelColor(1, 1), QColor(ratio > 1 ? Qt::blue : Qt::red));
     }
 
     void aPictureIsDrawnOnlyWhenItIsSmallAndWhole_data()
@@ -90,7 +121,7 @@ private slots:
         else if (!bytes.isNull())
             dir.writeFile("images/p.png", bytes);
         QTEST(PictureLoader::check("../images/p.png"), "verdict");
-        QCOMPARE(PictureLoader::load("../images/p.png").isNull(), verdict != PictureLoader::Verdict::Fine);
+        QCOMPARE(PictureLoader().load("../images/p.png").isNull(), verdict != PictureLoader::Verdict::Fine);
     }
 
 private:

@@ -1,7 +1,7 @@
 #include "dialogunitinfo.h"
-#include "gamesounds.h"
 #include "gameworld.h"
 #include "monster.h"
+#include "pictureloader.h"
 #include "pony.h"
 #include "qmybutton.h"
 #include "soundsink.h"
@@ -55,6 +55,16 @@ std::function<void(GameDir&)> gameWithSounds(const QString& schedule)
         writeSounds(kEverySound);
     };
 }
+
+// The small game with sounds, its cues handed to the sink.
+class HeardWindow : public TestWindow
+{
+public:
+    HeardWindow(const QString& schedule, SoundSink* sink)
+        : TestWindow(gameWithSounds(schedule), MenuChoice::Standard, { PictureLoader(), sink })
+    {
+    }
+};
 }
 
 // The cues, as a player looking at another corner of the field hears them:
@@ -71,16 +81,11 @@ class TestSound : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { GameSounds::setOutput(&recorder); }
-    void cleanup()
-    {
-        GameSounds::setOutput(nullptr);
-        recorder = RecordingSink();
-    }
+    void cleanup() { recorder = RecordingSink(); }
 
     void summonsActionsAndFruitsComingInAreHeardOnceEachWithItsOwnSoundWhenThereIsOne()
     {
-        TestWindow window(gameWithSounds("0,apple,1\n1,brute,2\n"));
+        HeardWindow window("0,apple,1\n1,brute,2\n", &recorder);
         window.world->setMagic(100);
         window.summon("plain");
         window.summon("small");
@@ -94,7 +99,7 @@ private slots:
 
     void anAlarmSoundsOncePerFallBelowThirtyPercent()
     {
-        TestWindow window(gameWithSounds("9999,apple,1"));
+        HeardWindow window("9999,apple,1", &recorder);
         Pony* pony = window.summon("plain");
         recorder.heard.clear();
         pony->health = 31;
@@ -121,7 +126,7 @@ private slots:
     {
         QFETCH(bool, pony);
         QFETCH(QString, cue);
-        TestWindow window(gameWithSounds("9999,apple,1"));
+        HeardWindow window("9999,apple,1", &recorder);
         const Pony* fighter = pony ? window.summon("plain") : nullptr;
         Monster* fruit = fighter ? window.addMonster("apple", fighter->centerX(), fighter->centerY())
                                  : window.addMonster("apple", 300, 330);
@@ -132,7 +137,7 @@ private slots:
 
     void theBackgroundStopsAndTheGameIsSilentWhileADialogIsOpen()
     {
-        TestWindow window(gameWithSounds("0,apple,1\n0,apple,2"));
+        HeardWindow window("0,apple,1\n0,apple,2", &recorder);
         QCOMPARE(heardIn(window, 1), QStringList({ "enter" }));
         {
             const DialogUnitInfo dialog(&window); // open until the end of this block
@@ -145,7 +150,7 @@ private slots:
 
     void theEndHasItsOwnCueAndThenSilence()
     {
-        TestWindow window(gameWithSounds("9999,apple,1"));
+        HeardWindow window("9999,apple,1", &recorder);
         Pony* pony = window.summon("small");
         window.tick();
         window.addMonster("brute", pony->centerX(), pony->centerY());

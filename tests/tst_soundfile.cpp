@@ -192,6 +192,38 @@ private slots:
         QCOMPARE(err.count(QStringLiteral("/sounds/summon.wav: ") + reason), 1);
     }
 
+    // The game reads its sounds only when it has a device to play them on, and says why one is
+    // silent only then; without a server it plays on silently, at once.
+    void soundsAreReadOnlyWhereASoundServerRuns_data()
+    {
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<int>("said");
+        QTest::newRow("beside a sound server a refused sound is named") << true << 1;
+        QTest::newRow("without a sound server no sound is read") << false << 0;
+    }
+    void soundsAreReadOnlyWhereASoundServerRuns()
+    {
+        QFETCH(bool, beside);
+        if (!serverRuns)
+            QSKIP("no sound server and no pulseaudio to start one");
+        GameDir dir;
+        dir.copyShippedData();
+        dir.writeFile("sounds/summon.wav", "not a sound");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QTemporaryDir noServer;
+        if (!beside) {
+            env.remove(QStringLiteral("PULSE_SERVER"));
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), noServer.path());
+        }
+        QProcess sim;
+        sim.setProcessEnvironment(env);
+        sim.start(OLTERIA_SIM, { "--data", QDir(QStringLiteral("..")).absolutePath(), "--sound", "--max-minutes", "1" });
+        QVERIFY2(sim.waitForFinished(60000), "the game did not exit within a minute");
+        const QString err = QString::fromUtf8(sim.readAllStandardError());
+        QVERIFY2(sim.readAllStandardOutput().startsWith("outcome="), qPrintable(err));
+        QTEST(int(err.count(QStringLiteral("olteria.sound: ") + QDir(QStringLiteral("../sounds/summon.wav")).absolutePath())), "said");
+    }
+
 private:
     QString writeSound(const QByteArray& bytes)
     {

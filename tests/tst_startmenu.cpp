@@ -87,7 +87,7 @@ private slots:
                 behindMenu = window->grab().toImage();
             ModalAnswerer::choosing(MenuChoice::Easy)(menu);
         });
-        MainWindow window(nullptr, true);
+        MainWindow window({}, nullptr, true);
         QVERIFY(!behindMenu.isNull());
         const QColor ground(181, 255, 108);
         QCOMPARE(behindMenu.pixelColor(900, 650), ground);

@@ -2,7 +2,7 @@
 
 #include "datalocation.h"
 #include "gamefont.h"
-#include "gamesounds.h"
+#include "logcategories.h"
 #include "mainwindow.h"
 #include "pictureloader.h"
 #include "speaker.h"
@@ -11,8 +11,6 @@
 #include <QDir>
 #include <QLoggingCategory>
 #include <QMessageBox>
-
-#include <cstdio>
 
 void GameLauncher::prepareApplication()
 {
@@ -39,19 +37,16 @@ int GameLauncher::play(const QString& executableDirectory, bool mute)
     if (!data.enter())
         return reportMissingData(QStringLiteral("Игра не может перейти в папку %1.").arg(data.root()));
     useGameFont();
-    // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
-    PictureLoader::setPixelRatio(qApp->devicePixelRatio());
     const std::unique_ptr<Speaker> speaker = mute ? nullptr : Speaker::forThisDesktop();
-    GameSounds::setOutput(speaker.get());
-    MainWindow window(nullptr, true);
+    // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
+    MainWindow window({ PictureLoader(qApp->devicePixelRatio()), speaker.get() }, nullptr, true);
     window.show();
     return QApplication::exec();
 }
 
 int GameLauncher::reportMissingData(const QString& message)
 {
-    // UTF-8 whatever the locale, so that the Cyrillic text and the paths read in any terminal.
-    std::fputs(message.toUtf8().append('\n').constData(), stderr);
+    qCCritical(lcData).noquote() << message;
     QMessageBox::critical(nullptr, QStringLiteral("Оборона Ольтерии"), message);
     return kMissingDataStatus;
 }

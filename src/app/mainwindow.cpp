@@ -45,8 +45,9 @@ const QRect kProgressLine(300, 44, 420, 20);
 const char kProgressLineStyle[] = "color: rgb(30, 70, 30)";
 }
 
-MainWindow::MainWindow(QWidget* parent, bool fieldUnderMenu)
+MainWindow::MainWindow(const Outputs& outputs, QWidget* parent, bool fieldUnderMenu)
     : QMainWindow(parent)
+    , outputs(outputs)
 {
     setupFormFurniture();
     setGeometry(0, 0, kFieldWidth, kFieldHeight);
@@ -55,17 +56,17 @@ MainWindow::MainWindow(QWidget* parent, bool fieldUnderMenu)
     // Everything but the fruits' kinds is made first, so that the start menu, whose choice only
     // the fruits' health takes, opens over the whole field.
     world.reset(new GameWorld(this));
-    ponyCatalogue.reset(new PonyCatalogue(this, world.get()));
+    ponyCatalogue.reset(new PonyCatalogue(this, world.get(), outputs.pictures));
     actionCatalogue.reset(new ActionCatalogue(world.get()));
     buildField();
     if (fieldUnderMenu)
         show();
     const bool easyMode = runStartMenu();
 
-    monsterCatalogue.reset(new MonsterCatalogue(this, world.get(), easyMode));
+    monsterCatalogue.reset(new MonsterCatalogue(this, world.get(), outputs.pictures, easyMode));
     world->setCatalogues(monsterCatalogue.get(), ponyCatalogue.get());
     events.reset(new GameEvents);
-    sounds = GameSounds::forGame(ponyCatalogue->codes(), monsterCatalogue->codes(), actionCatalogue->codes());
+    sounds = GameSounds::forGame(outputs.sound, ponyCatalogue->codes(), monsterCatalogue->codes(), actionCatalogue->codes());
     sounds->listenTo(*events);
     commands.reset(new PlayerCommands(this, world.get(), ponyCatalogue.get(), monsterCatalogue.get(),
                                       actionCatalogue.get(), events.get()));
@@ -80,7 +81,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildField()
 {
     createBackground();
-    Building::createAll(this, world.get());
+    Building::createAll(this, world.get(), outputs.pictures);
     // Units come between the ground made so far and all that the window makes from here on.
     layers = new FieldLayers(this);
     buildActionColumn();
@@ -142,7 +143,7 @@ void MainWindow::buildActionColumn()
 {
     actionButtons = ButtonColumn::build(
         this, kActionColumnX, actionCatalogue->codes(), "actioncode",
-        [](const QString& code) { return DataSchema::imagePath(DataSchema::actions().picturePath(code)); },
+        [this](const QString& code) { return outputs.pictures.load(DataSchema::imagePath(DataSchema::actions().picturePath(code))); },
         [this](const QString& code) { return actionCatalogue->name(code); });
     for (QMyButton* button : std::as_const(actionButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::action_clicked_ex);
@@ -152,7 +153,7 @@ void MainWindow::buildSummonColumn()
 {
     ponyButtons = ButtonColumn::build(
         this, kSummonColumnX, ponyCatalogue->codes(), "ponycode",
-        [](const QString& code) { return DataSchema::imagePath(DataSchema::ponies().picturePath(code)); },
+        [this](const QString& code) { return outputs.pictures.load(DataSchema::imagePath(DataSchema::ponies().picturePath(code))); },
         [this](const QString& code) { return QStringLiteral("Призыв ") + ponyCatalogue->name(code); });
     for (QMyButton* button : std::as_const(ponyButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::create_clicked_ex);

@@ -2,6 +2,7 @@
 #define MAINWINDOW_H
 
 #include "newgamelauncher.h"
+#include "pictureloader.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -23,6 +24,7 @@ class QMouseEvent;
 class QMyButton;
 class QMyLabel;
 class QTimer;
+class SoundSink;
 
 // The game window: the whole field, its frame, the two button columns and the game timer.
 // Its slots pass the player's commands and the timer's ticks on to the rooms that carry them
@@ -32,8 +34,16 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    // What the window shows and plays through, handed in by whoever makes it: pictures loaded for
+    // the screen's pixel ratio, and the sink its cues go to (none: a muted or headless game).
+    struct Outputs
+    {
+        PictureLoader pictures{};
+        SoundSink* sound = nullptr;
+    };
+
     // A window that will be shown is shown before its start menu, so the menu opens over the field.
-    explicit MainWindow(QWidget* parent = nullptr, bool fieldUnderMenu = false);
+    explicit MainWindow(const Outputs& outputs, QWidget* parent = nullptr, bool fieldUnderMenu = false);
     ~MainWindow() override;
 
     // One tick of the game clock, exactly as the timer runs it.
@@ -82,6 +92,7 @@ private:
     void createStrikeFlash();
     void startGameTimer();
 
+    const Outputs outputs;
     std::unique_ptr<GameWorld> world;
     std::unique_ptr<PonyCatalogue> ponyCatalogue;
     std::unique_ptr<MonsterCatalogue> monsterCatalogue;

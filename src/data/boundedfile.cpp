@@ -1,11 +1,11 @@
 #include "boundedfile.h"
 
+#include "logcategories.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-
-#include <cstdio>
 
 BoundedFile::BoundedFile(Verdict result, qint64 limit)
     : result(result)
@@ -70,6 +70,5 @@ void BoundedFile::sayOnce(const QString& path, const QString& problem, const QSt
     if (said.contains(file + problem))
         return;
     said.insert(file + problem);
-    const QString message = QStringLiteral("olteria: %1: %2; %3\n").arg(file, problem, instead);
-    std::fputs(message.toUtf8().constData(), stderr);
+    qCWarning(lcData).noquote() << QStringLiteral("%1: %2; %3").arg(file, problem, instead);
 }

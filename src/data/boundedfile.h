@@ -22,8 +22,9 @@ public:
     // Why nothing was read, in a few words naming the limit ("1048577 bytes, more than the
     // 1048576 the game reads"); empty when read.
     QString problem() const;
-    // Says on stderr, once per file and process, that path was not read and what the game
-    // does instead; a missing file is left to the caller, since most missing files are fine.
+    // Says as a warning of olteria.data, once per file and process, that path was not read and what
+    // the game does instead; a missing file is left to the caller, since most missing files are
+    // fine. Once, because a picture is read again by every unit of its kind.
     static void sayOnce(const QString& path, const QString& problem, const QString& instead);
 
 private:

@@ -8,16 +8,9 @@
 
 #include <cmath>
 
-qreal PictureLoader::ratio = 1;
-
-void PictureLoader::setPixelRatio(qreal screenRatio)
+PictureLoader::PictureLoader(qreal pixelRatio)
+    : ratio(pixelRatio > 1 ? pixelRatio : 1)
 {
-    ratio = screenRatio > 1 ? screenRatio : 1;
-}
-
-qreal PictureLoader::pixelRatio()
-{
-    return ratio;
 }
 
 QString PictureLoader::sharpPath(const QString& path)
@@ -35,7 +28,7 @@ QSize PictureLoader::logicalSize(const QPixmap& picture)
     return QSize(qRound(picture.width() / pictureRatio), qRound(picture.height() / pictureRatio));
 }
 
-QPixmap PictureLoader::forScreen(const QString& path, const QPixmap& plain, const QSize& logicalSize)
+QPixmap PictureLoader::forScreen(const QString& path, const QPixmap& plain, const QSize& logicalSize) const
 {
     if (ratio <= 1 || plain.isNull())
         return plain;
@@ -135,7 +128,7 @@ QImage PictureLoader::loadImage(const QString& path)
     return loadChecked(path, true).image;
 }
 
-QPixmap PictureLoader::load(const QString& path)
+QPixmap PictureLoader::load(const QString& path) const
 {
     const QImage image = loadImage(path);
     if (image.isNull())
@@ -143,7 +136,7 @@ QPixmap PictureLoader::load(const QString& path)
     return forScreen(path, QPixmap::fromImage(image), image.size());
 }
 
-QPixmap PictureLoader::loadUnit(const QString& path, int side)
+QPixmap PictureLoader::loadUnit(const QString& path, int side) const
 {
     // Decoded at full size and scaled here, not shrunk by the reader: the reader smooths, and
     // a unit's look is the unsmoothed one.

@@ -1,7 +1,6 @@
 #include "monstercatalogue.h"
 
 #include "monster.h"
-#include "pictureloader.h"
 
 namespace {
 const QString kMonsterStyle = QStringLiteral("border: 1px solid rgb(200,40,40); border-radius: 5px");
@@ -15,10 +14,11 @@ void cutForEasyMode(const QString&, MonsterInfo& record)
 }
 }
 
-MonsterCatalogue::MonsterCatalogue(QWidget* window, GameWorld* world, bool easy)
+MonsterCatalogue::MonsterCatalogue(QWidget* window, GameWorld* world, const PictureLoader& pictureLoader, bool easy)
     : KindTable(DataSchema::monsters(), easy ? Adjust(cutForEasyMode) : Adjust())
     , window(window)
     , world(world)
+    , pictureLoader(pictureLoader)
 {
 }
 
@@ -28,7 +28,7 @@ QPixmap MonsterCatalogue::pictureOf(const QString& code) const
     const auto known = pictures.constFind(code);
     if (known != pictures.constEnd())
         return *known;
-    const QPixmap picture = PictureLoader::loadUnit(DataSchema::imagePath(DataSchema::monsters().picturePath(code)), kPictureSize);
+    const QPixmap picture = pictureLoader.loadUnit(DataSchema::imagePath(DataSchema::monsters().picturePath(code)), kPictureSize);
     pictures.insert(code, picture);
     return picture;
 }

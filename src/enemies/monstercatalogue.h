@@ -2,6 +2,7 @@
 #define MONSTERCATALOGUE_H
 
 #include "kindtable.h"
+#include "pictureloader.h"
 #include "monsterinfo.h"
 
 #include <QHash>
@@ -15,7 +16,7 @@ class QWidget;
 class MonsterCatalogue : public KindTable<MonsterInfo>
 {
 public:
-    MonsterCatalogue(QWidget* window, GameWorld* world, bool easy);
+    MonsterCatalogue(QWidget* window, GameWorld* world, const PictureLoader& pictureLoader, bool easy);
 
     Monster* createMonster(const QString& code, int x, int y);
 
@@ -24,6 +25,7 @@ private:
 
     QWidget* window;
     GameWorld* world;
+    PictureLoader pictureLoader;
     // Decoded once per kind; copies of a QPixmap share its pixels.
     mutable QHash<QString, QPixmap> pictures;
 };

@@ -16,18 +16,12 @@ constexpr float kPonyHitEvery = 1.5f;
 constexpr float kDangerShare = 0.3f;
 }
 
-SoundSink* GameSounds::output = nullptr;
-
-void GameSounds::setOutput(SoundSink* sink)
-{
-    output = sink;
-}
-
-std::unique_ptr<GameSounds> GameSounds::forGame(const QStringList& ponies, const QStringList& fruits, const QStringList& actions)
+std::unique_ptr<GameSounds> GameSounds::forGame(SoundSink* sink, const QStringList& ponies, const QStringList& fruits,
+                                                const QStringList& actions)
 {
     const SoundBank::Codes codes = { { Cue::Summon, ponies }, { Cue::Action, actions }, { Cue::Enter, fruits },
                                      { Cue::PonyHit, ponies }, { Cue::Alarm, ponies }, { Cue::Lost, ponies } };
-    return std::make_unique<GameSounds>(output, DataSchema::soundsPath(), codes);
+    return std::make_unique<GameSounds>(sink, DataSchema::soundsPath(), codes);
 }
 
 GameSounds::GameSounds(SoundSink* sink, const QString& folder, const SoundBank::Codes& codes)

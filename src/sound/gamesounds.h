@@ -22,10 +22,9 @@ class GameSounds : public QObject
 
 public:
     GameSounds(SoundSink* sink, const QString& folder, const SoundBank::Codes& codes);
-    // Where every game's cues go from now on: the speaker, a test's recorder, or nowhere.
-    static void setOutput(SoundSink* sink);
-    // The cues of a game of these kinds, from the sounds/ folder beside config/ and images/.
-    static std::unique_ptr<GameSounds> forGame(const QStringList& ponies, const QStringList& fruits,
+    // The cues of a game of these kinds, from the sounds/ folder beside config/ and images/, played
+    // through the sink the window was handed: the speaker, a test's recorder, or none (silence).
+    static std::unique_ptr<GameSounds> forGame(SoundSink* sink, const QStringList& ponies, const QStringList& fruits,
                                                const QStringList& actions);
 
     // Hears from now on what the game reports.
@@ -43,8 +42,6 @@ private:
     bool quiet() const { return over || paused; }
     void hearHits(const GameWorld& world);
     void hearDanger(const GameWorld& world);
-
-    static SoundSink* output;
 
     SoundBank bank;
     bool over = false;

@@ -1,13 +1,11 @@
 #include "soundbank.h"
 
 #include "datalimits.h"
+#include "logcategories.h"
 #include "soundfile.h"
 #include "soundsink.h"
 
 #include <QDir>
-#include <QSet>
-
-#include <cstdio>
 
 namespace {
 const char* const kFileNames[] = { "summon", "action", "enter", "building_hit", "pony_hit", "alarm",
@@ -43,7 +41,7 @@ int SoundBank::load(const QString& path)
     const SoundFile sound = SoundFile::read(path);
     // The sounds of a game stay in memory together; past the bound, a sound is silence.
     if (sound.isPlayable() && loadedBytes + sound.plainWav().size() > DataLimits::kSoundsTogetherBytes) {
-        sayOnce(path, QStringLiteral("the sounds before it take %1 bytes, and with it more than the %2 the game loads together")
+        saySilent(path, QStringLiteral("the sounds before it take %1 bytes, and with it more than the %2 the game loads together")
                           .arg(loadedBytes).arg(DataLimits::kSoundsTogetherBytes));
         return -1;
     }
@@ -53,20 +51,14 @@ int SoundBank::load(const QString& path)
     }
     // Most codes have no sound of their own: a missing file is silence without a word.
     if (!sound.isMissing())
-        sayOnce(path, sound.problem());
+        saySilent(path, sound.problem());
     return -1;
 }
 
-// Every game of a run loads the same files; a player reads about each one once.
-void SoundBank::sayOnce(const QString& path, const QString& problem)
+void SoundBank::saySilent(const QString& path, const QString& problem)
 {
-    static QSet<QString> said;
     const QString file = QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    if (said.contains(file))
-        return;
-    said.insert(file);
-    const QString message = QStringLiteral("olteria: %1: %2; its cue is silent\n").arg(file, problem);
-    std::fputs(message.toUtf8().constData(), stderr);
+    qCWarning(lcSound).noquote() << QStringLiteral("%1: %2; its cue is silent").arg(file, problem);
 }
 
 void SoundBank::play(Cue cue, const QString& code) const

@@ -19,8 +19,9 @@ inline uint qHash(Cue cue, uint seed = 0)
 
 // Every sound of a game, found once at start: sounds/<cue>.wav, and sounds/<cue>_<code>.wav for a
 // pony, fruit or action code, which takes precedence. A missing file is silence; a file the sound
-// check refuses is silence too, said once on stderr with the reason, and so is a sound that would
-// take the sounds of the game past DataLimits::kSoundsTogetherBytes.
+// check refuses is silence too, said once as a warning of olteria.sound with the reason, and so is
+// a sound that would take the sounds of the game past DataLimits::kSoundsTogetherBytes. Each file
+// is read once, when the bank is made, so each is named once.
 class SoundBank
 {
 public:
@@ -40,7 +41,7 @@ private:
         QHash<QString, int> byCode;
     };
     int load(const QString& path);
-    static void sayOnce(const QString& path, const QString& problem);
+    static void saySilent(const QString& path, const QString& problem);
 
     SoundSink* sink;
     qint64 loadedBytes = 0;

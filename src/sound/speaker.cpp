@@ -1,5 +1,6 @@
 #include "speaker.h"
 
+#include "logcategories.h"
 #include "memorysound.h"
 
 #include <QEventLoop>
@@ -7,9 +8,12 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QAudioDevice>
+#include <QMediaDevices>
+#endif
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 // Cues are heard over the game, not instead of it; the background plays softer still.
@@ -18,13 +22,23 @@ constexpr qreal kLoopVolume = 0.25;
 // How long a closing game waits for sounds that are still loading.
 constexpr int kLoadingGraceMs = 2000;
 
-// The native socket of PulseAudio, or of PipeWire's PulseAudio server, which Qt plays through.
+// Whether Qt has a device to play through: the desktop's sound server's (PulseAudio, or PipeWire's
+// PulseAudio server).
 bool soundServerListens()
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 asks the sound server for its default output, and has none where no server runs.
+    return !QMediaDevices::defaultAudioOutput().isNull();
+#else
+    // Qt 5 lists devices only through the plugins of libqt5multimedia5-plugins, which Qt Multimedia
+    // neither needs nor recommends: without them it lists no device even beside a running server,
+    // with them it lists ALSA's names where no server runs, and asking prints an error there. Its
+    // sound effects play through PulseAudio alone, so the server's native socket answers.
     if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
         return true;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pulse/native"));
+#endif
 }
 
 // Effects still loading when the speaker goes, and the sounds they read: kept, never deleted,
@@ -45,12 +59,13 @@ std::vector<std::unique_ptr<MemorySound>>& soundsKeptUntilExit()
 
 std::unique_ptr<Speaker> Speaker::forThisDesktop()
 {
-    if (!soundServerListens())
-        return nullptr;
-    // The desktop's mixer lists the game under its own name and icon, not as a Qt process.
+    // The desktop's mixer lists the game under its own name and icon, not as a Qt process. Set
+    // before Qt first speaks to the server, which it does when asked for a device.
     if (qEnvironmentVariableIsEmpty("PULSE_PROP_OVERRIDE"))
         qputenv("PULSE_PROP_OVERRIDE", QStringLiteral("application.name='Оборона Ольтерии' application.icon_name='olteria' "
                                                       "application.id='org.olteria.Olteria'").toUtf8());
+    if (!soundServerListens())
+        return nullptr;
     return std::make_unique<Speaker>();
 }
 
@@ -101,9 +116,8 @@ int Speaker::load(const QString& path, const QByteArray& plainWav)
 {
     auto sound = std::make_unique<MemorySound>(plainWav);
     if (!sound->isValid()) {
-        const QString message = QStringLiteral("olteria: %1: cannot be handed to the sound player; its cue is silent\n")
-                                    .arg(QFileInfo(path).absoluteFilePath());
-        std::fputs(message.toUtf8().constData(), stderr);
+        qCWarning(lcSound).noquote()
+            << QStringLiteral("%1: cannot be handed to the sound player; its cue is silent").arg(QFileInfo(path).absoluteFilePath());
         return -1;
     }
     QSoundEffect* effect = new QSoundEffect;

@@ -1,6 +1,8 @@
 #ifndef BARFAN_H
 #define BARFAN_H
 
+#include "dataschema.h"
+
 #include <QRect>
 
 #include <climits>
@@ -18,7 +20,7 @@ public:
     static constexpr int kMaxLift = 7;
 
     // The grid covers the field and a margin around it; bars beyond it are filed at its edge.
-    explicit BarFan(const QSize& field = QSize(1024, 768));
+    explicit BarFan(const QSize& field = QSize(DataSchema::kFieldWidth, DataSchema::kFieldHeight));
 
     // Forgets the bars placed so far.
     void clear();

@@ -1,7 +1,6 @@
 #include "buttoncolumn.h"
 
 #include "dataschema.h"
-#include "pictureloader.h"
 #include "qmybutton.h"
 
 #include <QTextDocument>
@@ -19,7 +18,7 @@ QString literalToolTip(const QString& text)
 }
 
 QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& codes, const char* property,
-                                      const TextOfCode& picture, const TextOfCode& tooltip)
+                                      const PictureOfCode& picture, const TextOfCode& tooltip)
 {
     if (!codes.isEmpty())
         coverStrip(field, strip(x, codes.size()));
@@ -28,7 +27,7 @@ QList<QMyButton*> ButtonColumn::build(QWidget* field, int x, const QStringList& 
         QMyButton* button = new QMyButton(field);
         button->setGeometry(x, DataSchema::kColumnTop + DataSchema::kColumnStep * n, DataSchema::kColumnButtonSize,
                             DataSchema::kColumnButtonSize);
-        button->setIcon(QIcon(PictureLoader::load(picture(codes.at(n)))));
+        button->setIcon(QIcon(picture(codes.at(n))));
         button->setIconSize(QSize(kIconSize, kIconSize));
         button->setToolTip(literalToolTip(tooltip(codes.at(n))));
         button->setProperty(property, codes.at(n));

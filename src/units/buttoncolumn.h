@@ -2,6 +2,7 @@
 #define BUTTONCOLUMN_H
 
 #include <QList>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -18,11 +19,12 @@ class ButtonColumn
 {
 public:
     using TextOfCode = std::function<QString(const QString& code)>;
+    using PictureOfCode = std::function<QPixmap(const QString& code)>;
 
     // The column is not bounded: buttons past DataSchema::kColumnCapacity run over the bottom of
-    // the field. The picture is a path to load.
+    // the field.
     static QList<QMyButton*> build(QWidget* field, int x, const QStringList& codes, const char* property,
-                                   const TextOfCode& picture, const TextOfCode& tooltip);
+                                   const PictureOfCode& picture, const TextOfCode& tooltip);
 
 private:
     // The column's strip, from its first button's top to its last button's bottom.

@@ -1,7 +1,6 @@
 #include "ponycatalogue.h"
 
 #include "gameworld.h"
-#include "pictureloader.h"
 #include "pony.h"
 
 namespace {
@@ -9,10 +8,11 @@ constexpr int kPonySize = 40;
 constexpr int kPictureSize = 33;
 }
 
-PonyCatalogue::PonyCatalogue(QWidget* window, GameWorld* world)
+PonyCatalogue::PonyCatalogue(QWidget* window, GameWorld* world, const PictureLoader& pictureLoader)
     : KindTable(DataSchema::ponies())
     , window(window)
     , world(world)
+    , pictureLoader(pictureLoader)
 {
 }
 
@@ -37,7 +37,7 @@ Pony* PonyCatalogue::createPony(const QString& code)
     pony->setAlignment(Qt::AlignCenter);
     pony->show();
     pony->applyLook();
-    const QPixmap picture = PictureLoader::loadUnit(DataSchema::imagePath(DataSchema::ponies().picturePath(code)), kPictureSize);
+    const QPixmap picture = pictureLoader.loadUnit(DataSchema::imagePath(DataSchema::ponies().picturePath(code)), kPictureSize);
     if (!picture.isNull())
         pony->setPixmap(picture);
     pony->createHealthBar();

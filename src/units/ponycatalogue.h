@@ -2,6 +2,7 @@
 #define PONYCATALOGUE_H
 
 #include "kindtable.h"
+#include "pictureloader.h"
 #include "ponyinfo.h"
 
 class GameWorld;
@@ -12,7 +13,7 @@ class QWidget;
 class PonyCatalogue : public KindTable<PonyInfo>
 {
 public:
-    PonyCatalogue(QWidget* window, GameWorld* world);
+    PonyCatalogue(QWidget* window, GameWorld* world, const PictureLoader& pictureLoader);
 
     bool canSummon(const QString& code) const;
     Pony* createPony(const QString& code);
@@ -20,6 +21,7 @@ public:
 private:
     QWidget* window;
     GameWorld* world;
+    PictureLoader pictureLoader;
 };
 
 #endif

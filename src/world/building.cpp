@@ -49,12 +49,12 @@ const Plan kPlans[] = {
 };
 }
 
-void Building::createAll(QWidget* parent, GameWorld* world)
+void Building::createAll(QWidget* parent, GameWorld* world, const PictureLoader& pictureLoader)
 {
     // All three pictures are loaded before the first building is made.
     QList<QPixmap> pictures;
     for (const Plan& plan : kPlans)
-        pictures << PictureLoader::load(DataSchema::imagePath(QLatin1String(plan.picture)));
+        pictures << pictureLoader.load(DataSchema::imagePath(QLatin1String(plan.picture)));
     for (int i = 0; i < pictures.size(); ++i) {
         const Plan& plan = kPlans[i];
         world->addBuilding(new Building(parent, world, kHealth, plan.kind, plan.centre.x(), plan.centre.y(),

@@ -10,6 +10,7 @@
 
 class GameWorld;
 class HealthBar;
+class PictureLoader;
 class Pony;
 class QClickLabel;
 class QLabel;
@@ -21,8 +22,9 @@ class Building
 public:
     enum Kind { Farm = 0, Mine = 1, Hospital = 2 };
 
-    // The game's three buildings, farm, mine and hospital, each added to the world as it is made.
-    static void createAll(QWidget* parent, GameWorld* world);
+    // The game's three buildings, farm, mine and hospital, each added to the world as it is made,
+    // their pictures from the window's loader.
+    static void createAll(QWidget* parent, GameWorld* world, const PictureLoader& pictureLoader);
 
     Building(QWidget* parent, GameWorld* world, int maxHealth, int kind, int midX, int midY,
              const QList<QPoint>& cellSteps, const QPixmap& picture, const QString& name);

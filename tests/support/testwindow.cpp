@@ -17,8 +17,9 @@ TestGameFolder::TestGameFolder(const Writer& write, MenuChoice choice)
         write(dir);
 }
 
-TestWindow::TestWindow(const Writer& write, MenuChoice choice)
+TestWindow::TestWindow(const Writer& write, MenuChoice choice, const Outputs& outputs)
     : TestGameFolder(write, choice)
+    , MainWindow(outputs)
     , world(gameWorld())
     , magicLabel(textLines().at(0))
     , foodLabel(textLines().at(1))

@@ -27,11 +27,12 @@ struct TestGameFolder
 };
 
 // The real game window on a temporary game folder. Ticks are driven by hand, the end-of-game
-// box is recorded instead of shown, and rand() is seeded so that monsters choose alike.
+// box is recorded instead of shown, and rand() is seeded so that monsters choose alike. Unless
+// the test hands in its own, the window is silent and loads its pictures for a ratio of 1.
 class TestWindow : private TestGameFolder, public MainWindow
 {
 public:
-    explicit TestWindow(const Writer& write = {}, MenuChoice choice = MenuChoice::Standard);
+    explicit TestWindow(const Writer& write = {}, MenuChoice choice = MenuChoice::Standard, const Outputs& outputs = {});
 
     using TestGameFolder::menu;
     // The parts of the window that the tests look at and set up.

@@ -11,7 +11,6 @@
 #include "datalocation.h"
 #include "dataschema.h"
 #include "gamefont.h"
-#include "gamesounds.h"
 #include "gameworld.h"
 #include "pictureloader.h"
 #include "simplayer.h"
@@ -83,7 +82,6 @@ int main(int argc, char* argv[])
         return commandLine.reject("unknown --mode or --strategy");
 
     useGameFont();
-    PictureLoader::setPixelRatio(app.devicePixelRatio());
     QTextStream err(stderr);
     // Paths given on the command line are taken before the game changes the working folder.
     const QDir data(QDir(commandLine.isSet("data") ? commandLine.value("data") : app.applicationDirPath() + "/..").absolutePath());
@@ -103,9 +101,8 @@ int main(int argc, char* argv[])
 
     // Without --sound the game is muted, as with the game's own --mute.
     const std::unique_ptr<Speaker> speaker = commandLine.isSet("sound") ? Speaker::forThisDesktop() : nullptr;
-    GameSounds::setOutput(speaker.get());
     answerStartMenu(mode == QLatin1String("easy") ? QStringLiteral("pushButton") : QStringLiteral("pushButton_2"));
-    SimWindow window;
+    SimWindow window({ PictureLoader(app.devicePixelRatio()), speaker.get() });
     window.show();
     // The world seeds the generator from the clock; the seed makes the game repeatable.
     std::srand(seed);

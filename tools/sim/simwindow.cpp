@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-SimWindow::SimWindow(QWidget* parent)
-    : MainWindow(parent)
+SimWindow::SimWindow(const Outputs& outputs, QWidget* parent)
+    : MainWindow(outputs, parent)
 {
     // The sim drives the clock itself, as fast as it can: the window's own timer must not
     // add ticks of its own whenever events are processed.

@@ -13,7 +13,7 @@ class SimWindow : public MainWindow
     Q_OBJECT
 
 public:
-    explicit SimWindow(QWidget* parent = nullptr);
+    explicit SimWindow(const Outputs& outputs, QWidget* parent = nullptr);
 
     // "won" or "lost" once the game has ended, empty before.
     QString outcome() const { return result; }
