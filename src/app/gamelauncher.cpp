@@ -37,7 +37,7 @@ int GameLauncher::play(const QString& executableDirectory, bool mute)
     if (!data.isUsable())
         return reportMissingData(data.problem());
     if (!data.enter())
-        return reportMissingData(QStringLiteral("Игра не может перейти в папку %1.").arg(data.root()));
+        return reportMissingData(QCoreApplication::translate("GameLauncher", "Игра не может перейти в папку %1.").arg(data.root()));
     useGameFont();
     // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
     PictureLoader::setPixelRatio(qApp->devicePixelRatio());
@@ -52,6 +52,6 @@ int GameLauncher::reportMissingData(const QString& message)
 {
     // UTF-8 whatever the locale, so that the Cyrillic text and the paths read in any terminal.
     std::fputs(message.toUtf8().append('\n').constData(), stderr);
-    QMessageBox::critical(nullptr, QStringLiteral("Оборона Ольтерии"), message);
+    QMessageBox::critical(nullptr, QCoreApplication::translate("GameLauncher", "Оборона Ольтерии"), message);
     return kMissingDataStatus;
 }

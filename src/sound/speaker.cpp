@@ -2,6 +2,7 @@
 
 #include "memorysound.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -49,8 +50,10 @@ std::unique_ptr<Speaker> Speaker::forThisDesktop()
         return nullptr;
     // The desktop's mixer lists the game under its own name and icon, not as a Qt process.
     if (qEnvironmentVariableIsEmpty("PULSE_PROP_OVERRIDE"))
-        qputenv("PULSE_PROP_OVERRIDE", QStringLiteral("application.name='Оборона Ольтерии' application.icon_name='olteria' "
-                                                      "application.id='org.olteria.Olteria'").toUtf8());
+        qputenv("PULSE_PROP_OVERRIDE", QStringLiteral("application.name='%1' application.icon_name='olteria' "
+                                                      "application.id='org.olteria.Olteria'")
+                                           .arg(QCoreApplication::translate("Speaker", "Оборона Ольтерии"))
+                                           .toUtf8());
     return std::make_unique<Speaker>();
 }
 
