@@ -14,6 +14,8 @@ OLTERIA_PACKAGES=(
   qt6-base-dev       # Qt 6 Core/Gui/Widgets/Test with their CMake files and moc
   qt6-multimedia-dev # Qt 6 Multimedia: the game's sounds
   qt6-5compat-dev    # Qt 6 Core5Compat: the Windows-1251 codec for the catalogues
+  qt6-tools-dev      # Qt 6 LinguistTools' CMake files (qt_add_translations)
+  qt6-l10n-tools     # Qt 6 lupdate and lrelease: the English translation
   fonts-dejavu-core  # a font for the offscreen platform in tests
   fonts-liberation2  # the game's font: Arial's metrics, which its layout is made for
 )
@@ -22,6 +24,8 @@ OLTERIA_QT5_PACKAGES=(
   qtbase5-dev        # Qt Core/Gui/Widgets/Test with their CMake files
   qtbase5-dev-tools  # moc
   qtmultimedia5-dev  # Qt Multimedia
+  qttools5-dev       # Qt 5 LinguistTools' CMake files
+  qttools5-dev-tools # Qt 5 lupdate and lrelease
 )
 # What the tests need beyond the build: the install test validates the menu entry and metadata.
 OLTERIA_TEST_PACKAGES=(

@@ -2,11 +2,14 @@
 #include "gamedir.h"
 #include "gameworld.h"
 #include "inifile.h"
+#include "kindtable.h"
 #include "monstercatalogue.h"
 #include "pony.h"
 #include "ponycatalogue.h"
 
 #include <QtTest>
+
+Q_DECLARE_METATYPE(TextLanguage::Language)
 
 // All three catalogues read from the current game folder, with a world to pay from.
 struct Catalogues
@@ -31,11 +34,45 @@ static void writeAll(GameDir& dir, const QString& text)
 // - an information text lists the numbers, labelled, then the description;
 // - a pony is offered and an action used when the magic, cut, reaches the cost; an action whose
 //   code names no effect is never used, and an unknown code is never ready;
-// - a unit picture too large to decode leaves the unit without one.
+// - a unit picture too large to decode leaves the unit without one;
+// - the English game reads Name[en] and Descr[en], and the Russian texts where those are missing.
 class TestCatalogues : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup() { TextLanguage::setCurrent(TextLanguage::Russian); }
+
+    void englishTextsFallBackToRussian_data()
+    {
+        QTest::addColumn<TextLanguage::Language>("language");
+        QTest::addColumn<QString>("ponies");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("descr");
+        QTest::addColumn<QString>("bonus");
+        const QString both = "[p]\nName=Роза\nName[en]=Rose\nDescr=Красная\nDescr[en]=Red\nBonus=farmfood\n";
+        QTest::newRow("the English game reads the English name and description")
+            << TextLanguage::English << both << "Rose" << "Red" << "farmfood";
+        QTest::newRow("the Russian game never reads the English texts") << TextLanguage::Russian << both << "Роза" << "Красная" << "farmfood";
+        QTest::newRow("a catalogue without English texts shows the Russian ones in the English game")
+            << TextLanguage::English << "[p]\nName=Роза\nDescr=Красная\n" << "Роза" << "Красная" << "";
+        QTest::newRow("an empty English text counts as missing")
+            << TextLanguage::English << "[p]\nName=Роза\nName[en]=\nDescr[en]=Red\n" << "Роза" << "Red" << "";
+        QTest::newRow("the work bonus is a code, never translated")
+            << TextLanguage::English << "[p]\nBonus=farmfood\nBonus[en]=farmstone\n" << "" << "" << "farmfood";
+    }
+    void englishTextsFallBackToRussian()
+    {
+        QFETCH(TextLanguage::Language, language);
+        QFETCH(QString, ponies);
+        GameDir dir;
+        dir.writeIni("pony.ini", ponies);
+        TextLanguage::setCurrent(language);
+        const KindTable<PonyInfo> table(DataSchema::ponies());
+        QTEST(table.info("p").name, "name");
+        QTEST(table.info("p").descr, "descr");
+        QTEST(table.info("p").bonus, "bonus");
+    }
+
     void codesAreSortedAndCaseSensitiveAndMissingFilesEmpty()
     {
         GameDir dir;

@@ -23,6 +23,11 @@ private slots:
         QTest::newRow("the game's version is its name and version") << OLTERIA_GAME << QStringList{ "--version" } << false << 0 << "olteria" + version << "";
         QTest::newRow("Qt's -platform is taken, not refused") << OLTERIA_GAME << QStringList{ "-platform", "offscreen", "-v" } << false << 0 << "olteria" + version << "";
         QTest::newRow("the game refuses an unknown option with the usage, once Qt has taken its own") << OLTERIA_GAME << QStringList{ "-reverse", "--no-such-option" } << true << 2 << "" << "Unknown option 'no-such-option'.\nUsage: ";
+        QTest::newRow("the game's help lists --lang") << OLTERIA_GAME << QStringList{ "--help" } << false << 0 << "  --lang <LANG>  " << "";
+        QTest::newRow("the game refuses a language it does not speak") << OLTERIA_GAME << QStringList{ "--lang", "de" } << true << 2 << ""
+                                                                       << "--lang is ru or en\nUsage: ";
+        QTest::newRow("the sim refuses a language it does not speak") << OLTERIA_SIM << QStringList{ "--lang", "EN" } << false << 2 << ""
+                                                                      << "--lang is ru or en\nUsage: ";
         QTest::newRow("the game refuses a word that is no option") << OLTERIA_GAME << QStringList{ "--mute", "easy" } << true << 2 << "" << "Usage: ";
         QTest::newRow("the checker's help lists --strict") << OLTERIA_LINT << QStringList{ "--help" } << false << 0 << "  --strict  " << "";
         QTest::newRow("the checker's version is its name and version") << OLTERIA_LINT << QStringList{ "--version" } << false << 0 << "olteria-lint" + version << "";

@@ -49,14 +49,20 @@ private slots:
         QTest::addColumn<QString>("finding"); // the start of one output line
         QTest::addColumn<QString>("word"); // which that line holds
         QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("strictOnly"); // the finding is made under --strict alone
         QByteArray seventeen;
         for (int n = 0; n < 17; ++n)
             seventeen += "[p" + QByteArray::number(n).rightJustified(2, '0') + "]\nName=x\n";
         auto row = [](const char* name, const char* file, const QByteArray& bytes, const char* finding, const char* word, int status,
-                      bool folder = false) { QTest::newRow(name) << file << bytes << folder << finding << word << status; };
+                      bool folder = false, bool strictOnly = false) {
+            QTest::newRow(name) << file << bytes << folder << finding << word << status << strictOnly;
+        };
+        QFile shippedPonies(OLTERIA_SOURCE_DIR "/config/pony.ini");
+        QVERIFY(shippedPonies.open(QIODevice::ReadOnly));
+        const QByteArray withoutOneEnglishName = shippedPonies.readAll().replace("Name[en]=Clover\n", "");
         // Files as the game reads them: no finding, under --strict neither.
         row("the shipped data stays silent", "", "", "", "", 0);
-        row("an action of cost 0 and value 0 stays silent", "config/action.ini", "[incfood]\nName=a\nDescr=b\nNeedMagic=0\nValue=0\n", "", "", 0);
+        row("an action of cost 0 and value 0 stays silent", "config/action.ini", "[incfood]\nName=a\nDescr=b\nName[en]=c\nDescr[en]=d\nNeedMagic=0\nValue=0\n", "", "", 0);
         row("a mono 8-bit sound stays silent", "sounds/summon.wav", Wav::riff(Wav::fmt(1, 1, 8000, 8) + Wav::data(2)), "", "", 0);
         row("a stereo 16-bit sound stays silent", "sounds/background.wav", Wav::riff(Wav::fmt(1, 2, 44100, 16) + Wav::data(8)), "", "", 0);
         row("a pony's own sound stays silent", "sounds/summon_clover.wav", Wav::plain(), "", "", 0);
@@ -67,6 +73,11 @@ private slots:
         row("UTF-8 with a mark", "config/pony.ini", "\xEF\xBB\xBF" + kPony, "config/pony.ini:1: error:", "byte-order", 1);
         row("UTF-16", "config/pony.ini", QByteArray("\xFF\xFE[\0p\0]\0", 8), "config/pony.ini:1: error:", "UTF-16", 1);
         row("a key in the wrong case", "config/pony.ini", "[p]\nmaxhealth=5\n", "config/pony.ini:2: error:", "MaxHealth", 1);
+        row("an English key with a slip", "config/pony.ini", kPony + "Nmae[en]=Clover\n", "config/pony.ini:8: error:", "\"Name[en]\"", 1);
+        row("a text in a language the game does not speak", "config/pony.ini", kPony + "Name[de]=Klee\n", "config/pony.ini:8: warning:", "English (Name[en])", 0);
+        row("English texts for a group that does not exist", "config/pony.ini", kPony + "[clovr]\nName[en]=Clover\n", "config/pony.ini:8: error:", "nothing but English", 1);
+        row("markup in an English text", "config/pony.ini", kPony + "Descr[en]=<b>Strong</b>\n", "config/pony.ini:8: warning:", "markup", 0);
+        row("a missing English text, under --strict alone", "config/pony.ini", withoutOneEnglishName, "config/pony.ini:8: warning:", "no Name[en]", 0, false, true);
         row("a key in no way known", "config/pony.ini", kPony + "Colour=red\n", "config/pony.ini:8: warning:", "ignored", 0);
         row("a missing number", "config/pony.ini", "[p]\nName=a\n", "config/pony.ini:1: error:", "Attack", 1);
         row("a decimal number", "config/pony.ini", "[p]\nSpeed=2.5\n", "config/pony.ini:2: error:", "whole", 1);
@@ -130,6 +141,7 @@ private slots:
         QFETCH(QString, finding);
         QFETCH(QString, word);
         QFETCH(int, status);
+        QFETCH(bool, strictOnly);
         GameDir dir;
         dir.copyShippedData();
         if (folder)
@@ -140,6 +152,10 @@ private slots:
             dir.writeFile(file, bytes);
         QString output;
         QCOMPARE(lint({}, output), status); // the default folder is the one above the working one
+        if (finding.isEmpty() || strictOnly)
+            QCOMPARE(output, QString("olteria-lint: 0 errors, 0 warnings\n"));
+        if (strictOnly)
+            QCOMPARE(lint({ "--strict" }, output), 1);
         if (finding.isEmpty()) {
             QCOMPARE(lint({ "--strict" }, output), 0);
             QCOMPARE(output, QString("olteria-lint: 0 errors, 0 warnings\n"));

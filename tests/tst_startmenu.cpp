@@ -1,6 +1,5 @@
 #include "dialogmenu.h"
 #include "gamedir.h"
-#include "gamefont.h"
 #include "monster.h"
 #include "testwindow.h"
 
@@ -60,20 +59,6 @@ private slots:
                  qPrintable(rules.right(600)));
     }
 
-    // In the game's font, with the shipped ponies' bonus sentences; a scaled screen scales the
-    // text and the buttons alike.
-    void rulesEndAboveTheFirstButton()
-    {
-        useGameFont();
-        GameDir dir;
-        dir.copyShippedData();
-        const DialogMenu menu;
-        const QLabel* rules = menu.findChild<QLabel*>("label");
-        const QWidget* firstButton = menu.findChild<QWidget*>("pushButton");
-        // The label centres its text: what it needs sits in the middle of its height.
-        const int textBottom = rules->y() + (rules->height() + rules->heightForWidth(rules->width())) / 2;
-        QVERIFY2(textBottom < firstButton->y(), qPrintable(QString::number(textBottom)));
-    }
     // The game's window is shown with its ground and buildings before the menu opens over it,
     // so that the menu never stands on a black screen.
     void theMenuOpensOverTheField()

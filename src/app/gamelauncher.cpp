@@ -35,7 +35,7 @@ int GameLauncher::play(const QString& executableDirectory, bool mute)
     if (!data.isUsable())
         return reportMissingData(data.problem());
     if (!data.enter())
-        return reportMissingData(QStringLiteral("Игра не может перейти в папку %1.").arg(data.root()));
+        return reportMissingData(QCoreApplication::translate("GameLauncher", "Игра не может перейти в папку %1.").arg(data.root()));
     useGameFont();
     const std::unique_ptr<Speaker> speaker = mute ? nullptr : Speaker::forThisDesktop();
     // Pictures are drawn from their sharp 2x files on a screen that has the pixels for them.
@@ -47,6 +47,6 @@ int GameLauncher::play(const QString& executableDirectory, bool mute)
 int GameLauncher::reportMissingData(const QString& message)
 {
     qCCritical(lcData).noquote() << message;
-    QMessageBox::critical(nullptr, QStringLiteral("Оборона Ольтерии"), message);
+    QMessageBox::critical(nullptr, QCoreApplication::translate("GameLauncher", "Оборона Ольтерии"), message);
     return kMissingDataStatus;
 }

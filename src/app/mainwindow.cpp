@@ -52,7 +52,7 @@ MainWindow::MainWindow(const Outputs& outputs, QWidget* parent, bool fieldUnderM
     setupFormFurniture();
     setGeometry(0, 0, kFieldWidth, kFieldHeight);
     centreOnScreen();
-    setWindowTitle(QStringLiteral("Оборона Ольтерии"));
+    setWindowTitle(tr("Оборона Ольтерии"));
     // Everything but the fruits' kinds is made first, so that the start menu, whose choice only
     // the fruits' health takes, opens over the whole field.
     world.reset(new GameWorld(this));
@@ -154,7 +154,7 @@ void MainWindow::buildSummonColumn()
     ponyButtons = ButtonColumn::build(
         this, kSummonColumnX, ponyCatalogue->codes(), "ponycode",
         [this](const QString& code) { return outputs.pictures.load(DataSchema::imagePath(DataSchema::ponies().picturePath(code))); },
-        [this](const QString& code) { return QStringLiteral("Призыв ") + ponyCatalogue->name(code); });
+        [this](const QString& code) { return tr("Призыв %1").arg(ponyCatalogue->name(code)); });
     for (QMyButton* button : std::as_const(ponyButtons))
         connect(button, &QMyButton::clicked_ex, this, &MainWindow::create_clicked_ex);
 }
@@ -228,7 +228,7 @@ void MainWindow::announceEnd(const QString& title, const QString& text)
 {
     // Parented to the window, so that it is centred over the field and goes with it.
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
-    const QAbstractButton* newGameButton = box.addButton(QStringLiteral("Новая игра"), QMessageBox::ActionRole);
+    const QAbstractButton* newGameButton = box.addButton(tr("Новая игра"), QMessageBox::ActionRole);
     // A defeat names the pony or building as the data writes it, never as markup.
     box.setTextFormat(Qt::PlainText);
     // Enter and Escape still mean the box's own button.

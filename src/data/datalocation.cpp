@@ -3,6 +3,7 @@
 #include "datalimits.h"
 #include "dataschema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,19 +15,25 @@ namespace {
 // derives it from the install layout, so that a staged install (DESTDIR) finds its own data.
 const QString kInstalledDataFromExecutable = QStringLiteral(OLTERIA_INSTALLED_DATA_FROM_BINDIR);
 
+QString missingFile(const QString& path)
+{
+    return QCoreApplication::translate("DataLocation", "нет файла %1").arg(path);
+}
+
 // Why the file cannot be read, or an empty text when it can; the file is opened, not read.
 QString fileProblem(const QString& path, qint64 limit)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("нет файла %1").arg(path);
+        return missingFile(path);
     if (!info.isFile())
-        return QStringLiteral("%1 — не обычный файл").arg(path);
+        return QCoreApplication::translate("DataLocation", "%1 — не обычный файл").arg(path);
     if (info.size() > limit)
-        return QStringLiteral("файл %1 больше %2 байт, а игра читает не больше").arg(path).arg(limit);
+        return QCoreApplication::translate("DataLocation", "файл %1 больше %2 байт, а игра читает не больше")
+            .arg(path, QString::number(limit));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("файл %1 не читается").arg(path);
+        return QCoreApplication::translate("DataLocation", "файл %1 не читается").arg(path);
     return QString();
 }
 
@@ -77,12 +84,13 @@ DataLocation::DataLocation(const QStringList& candidates)
     }
     const QStringList files = dataFiles();
     const QString config = QLatin1String(DataSchema::kConfigFolder) + QLatin1Char('/');
-    QString reason = chosen.isEmpty() ? QStringLiteral("нет файла ") + config + files.first() : QString();
+    QString reason = chosen.isEmpty() ? missingFile(config + files.first()) : QString();
     for (int n = 0; reason.isEmpty() && n < files.size(); ++n)
         reason = fileProblem(QDir(chosen).filePath(config + files.at(n)),
                              files.at(n) == QLatin1String(DataSchema::kScheduleFile) ? DataLimits::kScheduleBytes : DataLimits::kCatalogueBytes);
     if (!reason.isEmpty())
-        problemText = QStringLiteral("Игре не хватает данных: %1.\nОна искала свои данные (папки config и images) в папках:\n%2")
+        problemText = QCoreApplication::translate("DataLocation", "Игре не хватает данных: %1.\nОна искала свои данные "
+                                                                  "(папки config и images) в папках:\n%2")
                           .arg(reason, folderList(searched));
 }
 

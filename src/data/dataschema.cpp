@@ -2,19 +2,26 @@
 
 #include "kindtable.h"
 
+#include <QCoreApplication>
+
 namespace DataSchema {
 
 namespace {
-const char kShownAsHealth[] = "Максимальное здоровье: ";
-const char kShownAsSpeed[] = "Скорость: ";
-const char kShownAsAttack[] = "Атака: ";
+const char kShownAsHealth[] = QT_TRANSLATE_NOOP("DataSchema", "Максимальное здоровье: %1");
+const char kShownAsSpeed[] = QT_TRANSLATE_NOOP("DataSchema", "Скорость: %1");
+const char kShownAsAttack[] = QT_TRANSLATE_NOOP("DataSchema", "Атака: %1");
 
 // Every kind has a name and a description; a pony may also have a work bonus.
 template <typename Info>
 QVector<typename Catalogue<Info>::Text> namedAndDescribed()
 {
-    return { { kName, &Info::name, true }, { kDescr, &Info::descr, true } };
+    return { { kName, &Info::name, true, true }, { kDescr, &Info::descr, true, true } };
 }
+}
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("DataSchema", text);
 }
 
 QString configPath(const QString& file)
@@ -37,10 +44,10 @@ const Catalogue<PonyInfo>& ponies()
     static const Catalogue<PonyInfo> schema{
         kPonyFile,
         "%1_ico.png",
-        namedAndDescribed<PonyInfo>() << Catalogue<PonyInfo>::Text{ kBonus, &PonyInfo::bonus, false },
+        namedAndDescribed<PonyInfo>() << Catalogue<PonyInfo>::Text{ kBonus, &PonyInfo::bonus, false, false },
         { { kMaxHealth, &PonyInfo::maxHealth, kShownAsHealth },
           { kSpeed, &PonyInfo::speed, kShownAsSpeed },
-          { kNeedMagic, &PonyInfo::needMagic, "Расход магии на призыв: " },
+          { kNeedMagic, &PonyInfo::needMagic, QT_TRANSLATE_NOOP("DataSchema", "Расход магии на призыв: %1") },
           { kAttack, &PonyInfo::attack, kShownAsAttack } },
     };
     return schema;
@@ -65,7 +72,7 @@ const Catalogue<ActionInfo>& actions()
         kActionFile,
         "action_%1.png",
         namedAndDescribed<ActionInfo>(),
-        { { kNeedMagic, &ActionInfo::needMagic, "Расход магии на использование: " },
+        { { kNeedMagic, &ActionInfo::needMagic, QT_TRANSLATE_NOOP("DataSchema", "Расход магии на использование: %1") },
           { kValue, &ActionInfo::value, nullptr } },
     };
     return schema;
@@ -101,12 +108,12 @@ QString PonyRule::carrierIn(const KindTable<PonyInfo>& ponies) const
 const QVector<BonusSentence>& bonusSentences()
 {
     static const QVector<BonusSentence> table{
-        { { PonyRule::By::Bonus, kFarmFood }, "ускоренно добывает еду на ферме." },
-        { { PonyRule::By::Bonus, kFarmStone }, "ускоренно добывает камень в руднике." },
-        { { PonyRule::By::Bonus, kFastRepair }, "ускоренно ремонтирует здание." },
-        { { PonyRule::By::Code, kFastHeal }, "после её призыва, скорость восстановления здоровья всех пони увеличивается." },
-        { { PonyRule::By::Code, kFastMagic }, "после её призыва, скорость выработки магии увеличивается." },
-        { { PonyRule::By::Code, kSummonStrike }, "в момент призыва, все враги получают единовременный урон." },
+        { { PonyRule::By::Bonus, kFarmFood }, QT_TRANSLATE_NOOP("DataSchema", "%1 - ускоренно добывает еду на ферме.") },
+        { { PonyRule::By::Bonus, kFarmStone }, QT_TRANSLATE_NOOP("DataSchema", "%1 - ускоренно добывает камень в руднике.") },
+        { { PonyRule::By::Bonus, kFastRepair }, QT_TRANSLATE_NOOP("DataSchema", "%1 - ускоренно ремонтирует здание.") },
+        { { PonyRule::By::Code, kFastHeal }, QT_TRANSLATE_NOOP("DataSchema", "%1 - после её призыва, скорость восстановления здоровья всех пони увеличивается.") },
+        { { PonyRule::By::Code, kFastMagic }, QT_TRANSLATE_NOOP("DataSchema", "%1 - после её призыва, скорость выработки магии увеличивается.") },
+        { { PonyRule::By::Code, kSummonStrike }, QT_TRANSLATE_NOOP("DataSchema", "%1 - в момент призыва, все враги получают единовременный урон.") },
     };
     return table;
 }
@@ -117,7 +124,7 @@ QStringList bonusSentencesFor(const KindTable<PonyInfo>& ponies)
     for (const BonusSentence& bonus : bonusSentences()) {
         const QString carrier = bonus.rule.carrierIn(ponies);
         if (!carrier.isEmpty())
-            sentences << ponies.name(carrier) + QStringLiteral(" - ") + QString::fromUtf8(bonus.sentence);
+            sentences << translated(bonus.sentence).arg(ponies.name(carrier));
     }
     return sentences;
 }

@@ -81,12 +81,14 @@ struct Catalogue
         const char* key;
         QString Info::*field;
         bool expected; // false: most kinds go without it (a pony without a work bonus)
+        bool translated; // also given in English, as key[en]; a code (the work bonus) is not
     };
     struct Number
     {
         const char* key;
         int Info::*field;
-        const char* shownAs; // UTF-8 label of the number's line in the information text; none: not shown
+        const char* shownAs; // the number's line in the information text, %1 the number, to translate in
+                             // the context "DataSchema"; none: not shown
     };
 
     const char* file; // in config/
@@ -96,6 +98,9 @@ struct Catalogue
 
     QString picturePath(const QString& code) const { return QString::fromLatin1(picture).arg(code); }
 };
+
+// A translatable text of the schema (a number's line, a bonus sentence) in the current language.
+QString translated(const char* text);
 
 const Catalogue<PonyInfo>& ponies();
 const Catalogue<MonsterInfo>& monsters();
@@ -121,11 +126,11 @@ struct PonyRule
 struct BonusSentence
 {
     PonyRule rule;
-    const char* sentence; // UTF-8
+    const char* sentence; // %1 the pony's name; to translate in the context "DataSchema"
 };
 const QVector<BonusSentence>& bonusSentences();
-// The sentences of the bonuses that a kind carries, in the table's order; a bonus that no kind
-// carries is left out, since the menu cannot name a pony for it.
+// The sentences of the bonuses that a kind carries, in the table's order and the current language;
+// a bonus that no kind carries is left out, since the menu cannot name a pony for it.
 QStringList bonusSentencesFor(const KindTable<PonyInfo>& ponies);
 
 }

@@ -3,6 +3,7 @@
 
 #include "dataschema.h"
 #include "inifile.h"
+#include "textlanguage.h"
 
 #include <QMap>
 #include <QStringList>
@@ -13,7 +14,8 @@
 
 // The records of one catalogue file, read by its schema: the codes in the order the INI reader
 // lists the groups, and one record per code. A missing file gives an empty table; a missing key
-// an empty text or 0; a code the table does not hold an empty record and empty texts.
+// an empty text or 0; a code the table does not hold an empty record and empty texts. Names and
+// descriptions are read in the current language; a missing or empty English one is the Russian.
 template <typename Info>
 class KindTable
 {
@@ -36,7 +38,7 @@ public:
             file.beginGroup(code);
             Info record;
             for (const auto& text : schema.texts)
-                record.*text.field = file.text(QLatin1String(text.key));
+                record.*text.field = textOf(file, QLatin1String(text.key), text.translated);
             for (const auto& number : schema.numbers)
                 record.*number.field = file.number(QLatin1String(number.key));
             if (adjust)
@@ -59,7 +61,7 @@ public:
         QString text;
         for (const auto& number : schema.numbers) {
             if (number.shownAs)
-                text += QString::fromUtf8(number.shownAs) + QString::number(record->*number.field) + QLatin1Char('\n');
+                text += DataSchema::translated(number.shownAs).arg(record->*number.field) + QLatin1Char('\n');
         }
         return text + QLatin1Char('\n') + record->descr;
     }
@@ -85,6 +87,17 @@ protected:
     }
 
 private:
+    static QString textOf(const IniFile& file, const QString& key, bool translated)
+    {
+        const TextLanguage::Language language = TextLanguage::current();
+        if (translated && language != TextLanguage::Russian) {
+            const QString text = file.text(TextLanguage::keyIn(key, language));
+            if (!text.isEmpty())
+                return text;
+        }
+        return file.text(key);
+    }
+
     const DataSchema::Catalogue<Info>& schema;
     QStringList codeList;
     QMap<QString, Info> records;

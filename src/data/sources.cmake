@@ -4,4 +4,4 @@ set(OLTERIA_DATA_SOURCES)
 olteria_sources(OLTERIA_DATA_SOURCES "${CMAKE_CURRENT_LIST_DIR}"
   actioninfo.h boundedfile commandline datalimits.h datalocation dataschema inifile kindtable.h logcategories
   monsterinfo.h numeric.h
-  pictureloader ponyinfo.h scheduleline.h schedulereader soundfile)
+  pictureloader ponyinfo.h scheduleline.h schedulereader soundfile textlanguage)

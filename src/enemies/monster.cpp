@@ -1,5 +1,7 @@
 #include "monster.h"
 
+#include <QCoreApplication>
+
 Monster::Monster(QWidget* parent)
     : QMyLabel(parent)
 {
@@ -7,5 +9,5 @@ Monster::Monster(QWidget* parent)
 
 QString Monster::statusText() const
 {
-    return QStringLiteral("Описатель монстра ") + code + QLatin1Char(' ') + name;
+    return QCoreApplication::translate("Monster", "Описатель монстра %1 %2").arg(code, name);
 }

@@ -3,6 +3,7 @@
 #include "logcategories.h"
 #include "memorysound.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -62,8 +63,10 @@ std::unique_ptr<Speaker> Speaker::forThisDesktop()
     // The desktop's mixer lists the game under its own name and icon, not as a Qt process. Set
     // before Qt first speaks to the server, which it does when asked for a device.
     if (qEnvironmentVariableIsEmpty("PULSE_PROP_OVERRIDE"))
-        qputenv("PULSE_PROP_OVERRIDE", QStringLiteral("application.name='Оборона Ольтерии' application.icon_name='olteria' "
-                                                      "application.id='org.olteria.Olteria'").toUtf8());
+        qputenv("PULSE_PROP_OVERRIDE", QStringLiteral("application.name='%1' application.icon_name='olteria' "
+                                                      "application.id='org.olteria.Olteria'")
+                                           .arg(QCoreApplication::translate("Speaker", "Оборона Ольтерии"))
+                                           .toUtf8());
     if (!soundServerListens())
         return nullptr;
     return std::make_unique<Speaker>();

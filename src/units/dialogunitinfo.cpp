@@ -62,7 +62,7 @@ DialogUnitInfo::DialogUnitInfo(QWidget* parent)
     , ui(new Form)
 {
     ui->setupUi(this);
-    setWindowTitle(QStringLiteral("Описание"));
+    setWindowTitle(tr("Описание"));
     ++openCount;
 }
 

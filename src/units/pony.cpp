@@ -3,6 +3,8 @@
 #include "fieldlayers.h"
 #include "numeric.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString kUnselectedStyle = QStringLiteral("border: 1px solid rgb(40,100,40); border-radius: 5px");
 const QString kSelectedStyle = QStringLiteral("border: 2px solid rgb(40,100,40); border-radius: 5px");
@@ -40,6 +42,7 @@ void Pony::deselect()
 
 QString Pony::statusText() const
 {
-    return name + QStringLiteral(": здоровье ") + QString::number(truncateToInt(health))
-        + QLatin1Char('/') + QString::number(maxHealth);
+    // One arg() for all three, so that a "%2" in a modder's name stays as written.
+    return QCoreApplication::translate("Pony", "%1: здоровье %2/%3")
+        .arg(name, QString::number(truncateToInt(health)), QString::number(maxHealth));
 }

@@ -7,6 +7,7 @@
 #include "pony.h"
 #include "qclicklabel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <utility>
@@ -36,16 +37,16 @@ constexpr int kHealth = 500;
 struct Plan
 {
     Building::Kind kind;
-    const char* name;
+    const char* name; // translated in the context "Building"
     QPoint centre;
     QPoint cellSteps[2];
     const char* picture; // in images/
 };
 
 const Plan kPlans[] = {
-    { Building::Farm, "Ферма", { 300, 300 }, { { -25, 15 }, { 50, 0 } }, DataSchema::kFarmPicture },
-    { Building::Mine, "Рудник", { 500, 400 }, { { 0, -25 }, { 0, 50 } }, DataSchema::kMinePicture },
-    { Building::Hospital, "Больница", { 600, 200 }, { { -30, 20 }, { 60, -30 } }, DataSchema::kHospitalPicture },
+    { Building::Farm, QT_TRANSLATE_NOOP("Building", "Ферма"), { 300, 300 }, { { -25, 15 }, { 50, 0 } }, DataSchema::kFarmPicture },
+    { Building::Mine, QT_TRANSLATE_NOOP("Building", "Рудник"), { 500, 400 }, { { 0, -25 }, { 0, 50 } }, DataSchema::kMinePicture },
+    { Building::Hospital, QT_TRANSLATE_NOOP("Building", "Больница"), { 600, 200 }, { { -30, 20 }, { 60, -30 } }, DataSchema::kHospitalPicture },
 };
 }
 
@@ -59,7 +60,7 @@ void Building::createAll(QWidget* parent, GameWorld* world, const PictureLoader&
         const Plan& plan = kPlans[i];
         world->addBuilding(new Building(parent, world, kHealth, plan.kind, plan.centre.x(), plan.centre.y(),
                                         { plan.cellSteps[0], plan.cellSteps[1] }, pictures.at(i),
-                                        QString::fromUtf8(plan.name)));
+                                        QCoreApplication::translate("Building", plan.name)));
     }
 }
 

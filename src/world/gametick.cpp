@@ -7,19 +7,34 @@
 #include "ponycatalogue.h"
 #include "qmybutton.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
 constexpr float kStepSeconds = 0.1f;
 constexpr int kManyWalkingUnits = 32;
 
+// The texts the tick shows, translated in the context "GameTick".
+const char kMagic[] = QT_TRANSLATE_NOOP("GameTick", "Магия: %1");
+const char kFood[] = QT_TRANSLATE_NOOP("GameTick", "Еда: %1");
+const char kStone[] = QT_TRANSLATE_NOOP("GameTick", "Камень: %1");
+const char kAllFruitsIn[] = QT_TRANSLATE_NOOP("GameTick", "Все фрукты на поле");
+const char kNextIn[] = QT_TRANSLATE_NOOP("GameTick", "Ещё фруктов: %1 · следующий через %2 с");
+const char kNextNow[] = QT_TRANSLATE_NOOP("GameTick", "Ещё фруктов: %1 · следующий сейчас");
+const char kDefeat[] = QT_TRANSLATE_NOOP("GameTick", "Поражение!");
+const char kVictory[] = QT_TRANSLATE_NOOP("GameTick", "Победа!");
+const char kVictoryText[] = QT_TRANSLATE_NOOP("GameTick", "Восставшие фрукты уничтожены, Ольтерия спасена.");
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("GameTick", text);
+}
+
 QString progressText(int toCome, int seconds)
 {
     if (toCome <= 0)
-        return QStringLiteral("Все фрукты на поле");
-    const QString next = seconds > 0 ? QStringLiteral("следующий через %1 с").arg(seconds)
-                                     : QStringLiteral("следующий сейчас");
-    return QStringLiteral("Ещё фруктов: %1 · ").arg(toCome) + next;
+        return translated(kAllFruitsIn);
+    return seconds > 0 ? translated(kNextIn).arg(toCome).arg(seconds) : translated(kNextNow).arg(toCome);
 }
 }
 
@@ -31,6 +46,9 @@ GameTick::GameTick(GameWorld* world, const PonyCatalogue* ponies, ActionCatalogu
     , screen(screen)
     , events(events)
     , announceEnd(announceEnd)
+    , magicText(translated(kMagic))
+    , foodText(translated(kFood))
+    , stoneText(translated(kStone))
 {
     // Shown from the start: the player sees when the first fruit comes before the clock runs.
     refreshProgressLine();
@@ -93,17 +111,17 @@ void GameTick::holdFieldUpdates(bool hold)
 // and a repaint.
 void GameTick::refreshLabels()
 {
-    showAmount(screen.magicLabel, QStringLiteral("Магия: "), world->getMagic(), shownMagic);
-    showAmount(screen.foodLabel, QStringLiteral("Еда: "), world->getFood(), shownFood);
-    showAmount(screen.stoneLabel, QStringLiteral("Камень: "), world->getStone(), shownStone);
+    showAmount(screen.magicLabel, magicText, world->getMagic(), shownMagic);
+    showAmount(screen.foodLabel, foodText, world->getFood(), shownFood);
+    showAmount(screen.stoneLabel, stoneText, world->getStone(), shownStone);
 }
 
-void GameTick::showAmount(QLabel* label, const QString& caption, int amount, int& shown)
+void GameTick::showAmount(QLabel* label, const QString& text, int amount, int& shown)
 {
     if (amount == shown)
         return;
     shown = amount;
-    label->setText(caption + QString::number(amount));
+    label->setText(text.arg(amount));
 }
 
 void GameTick::refreshSummonButtons()
@@ -158,7 +176,7 @@ void GameTick::announceEndIfOver()
         return;
     events->reportEnd(*world);
     if (world->isLost())
-        announceEnd(QStringLiteral("Поражение!"), world->defeatText());
+        announceEnd(translated(kDefeat), world->defeatText());
     else
-        announceEnd(QStringLiteral("Победа!"), QStringLiteral("Восставшие фрукты уничтожены, Ольтерия спасена."));
+        announceEnd(translated(kVictory), translated(kVictoryText));
 }

@@ -45,7 +45,8 @@ private:
     bool manyUnitsWalk() const;
     void holdFieldUpdates(bool hold);
     void refreshLabels();
-    static void showAmount(QLabel* label, const QString& caption, int amount, int& shown);
+    // text holds %1 for the amount.
+    static void showAmount(QLabel* label, const QString& text, int amount, int& shown);
     void refreshSummonButtons();
     void refreshActionButtons();
     void refreshStatusLine();
@@ -59,6 +60,10 @@ private:
     Screen screen;
     GameEvents* events;
     Announcer announceEnd;
+    // The stores' texts, translated once rather than on every tick.
+    const QString magicText;
+    const QString foodText;
+    const QString stoneText;
     bool reportedPause = false;
     // What the progress line shows, so that its text is only made when it changes.
     int shownToCome = -1;

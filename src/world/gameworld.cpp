@@ -9,6 +9,8 @@
 #include "ponycatalogue.h"
 #include "wavescript.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -305,7 +307,7 @@ bool GameWorld::fightMonsters(float dt)
             monster->attacking = true;
             monster->stopMoving();
             if (pony->health <= 0) {
-                lose(QStringLiteral("Пони '") + pony->name + QStringLiteral("'' была сильно побита."));
+                lose(QCoreApplication::translate("GameWorld", "Пони '%1'' была сильно побита.").arg(pony->name));
                 return false;
             }
             monster->damage(dt * pony->attack);
@@ -317,7 +319,7 @@ bool GameWorld::fightMonsters(float dt)
             monster->attacking = true;
             monster->stopMoving();
             if (building->health <= 0) {
-                lose(QStringLiteral("Здание '") + building->name + QStringLiteral("'' было разрушено."));
+                lose(QCoreApplication::translate("GameWorld", "Здание '%1'' было разрушено.").arg(building->name));
                 return false;
             }
         }

@@ -71,6 +71,15 @@ private:
         const bool scaling = QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling);
 #endif
         std::printf("GL integration %s, high-DPI scaling %s\n", qgetenv("QT_XCB_GL_INTEGRATION").constData(), scaling ? "on" : "off");
+        // The first summon's tooltip names a pony from the catalogue, in the game's language.
+        const QWidget* firstSummon = nullptr;
+        for (const QWidget* child : window->findChildren<QWidget*>()) {
+            if (child->metaObject()->className() == QByteArray("QMyButton") && child->x() > middle
+                && (!firstSummon || child->y() < firstSummon->y()))
+                firstSummon = child;
+        }
+        if (firstSummon)
+            std::printf("first summon: %s\n", qUtf8Printable(firstSummon->toolTip()));
     }
 };
 

@@ -57,6 +57,7 @@ public:
     void tick(int count);
     using MainWindow::tick;
     using MainWindow::handNewGameLauncher;
+    using MainWindow::ponyKinds;
     QMyButton* summonButton(const QString& code) const;
     // Through its summon button; null if the summon failed.
     Pony* summon(const QString& code);

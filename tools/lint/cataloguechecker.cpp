@@ -99,8 +99,9 @@ void CatalogueChecker::checkGroup(const QString& code)
 {
     file.beginGroup(code);
     checkKeys(code);
-    for (const QString& key : rules.texts + rules.optionalTexts)
+    for (const QString& key : rules.texts + rules.optionalTexts + rules.englishKeys())
         checkMarkup(code, key);
+    checkEnglish(code);
     for (const QString& key : rules.texts) {
         if (!file.contains(key))
             report.warning(rules.file, text.lineOfGroup(code),
@@ -109,6 +110,41 @@ void CatalogueChecker::checkGroup(const QString& code)
     for (const CatalogueRules::Number& rule : rules.numbers)
         checkNumber(code, rule);
     file.endGroup();
+}
+
+// English texts translate a kind's own: a group of nothing else is a kind the Russian game plays
+// nameless and without numbers, most likely a misspelt code.
+void CatalogueChecker::checkEnglish(const QString& code)
+{
+    const QStringList english = rules.englishKeys();
+    const QStringList keys = file.keys();
+    const bool translatesSomething = std::any_of(keys.begin(), keys.end(), [&](const QString& key) { return english.contains(key); });
+    const bool onlyEnglish = std::all_of(keys.begin(), keys.end(), [&](const QString& key) { return english.contains(key); });
+    if (translatesSomething && onlyEnglish) {
+        report.error(rules.file, text.lineOfGroup(code),
+                     QStringLiteral("[%1] holds nothing but English texts; the game makes a %2 of it with no Russian name and "
+                                    "no numbers; if they translate another group (a misspelt code?), move them there")
+                         .arg(code, rules.kind));
+        return;
+    }
+    if (!rules.englishExpected)
+        return;
+    for (const QString& key : rules.translatedTexts) {
+        const QString englishKey = TextLanguage::keyIn(key, TextLanguage::English);
+        if (file.contains(key) && file.text(englishKey).isEmpty())
+            report.warning(rules.file, text.lineOfKey(code, key),
+                           QStringLiteral("[%1] has no %2; the game in English shows the Russian %3 instead; add %2=...")
+                               .arg(code, englishKey, key));
+    }
+}
+
+// Name[de] and the like: a language the game does not speak, not a slip of the English key.
+bool CatalogueChecker::isOtherLanguage(const QString& key) const
+{
+    static const QRegularExpression translated(QStringLiteral("^(\\w+)\\[([a-z]{2,3}(_[A-Z]{2})?(@\\w+)?)\\]$"));
+    const QRegularExpressionMatch match = translated.match(key);
+    return match.hasMatch() && rules.translatedTexts.contains(match.captured(1))
+        && match.captured(2) != TextLanguage::code(TextLanguage::English);
 }
 
 // The game shows every text as written; a modder who writes a tag expects it to format the text.
@@ -137,6 +173,12 @@ void CatalogueChecker::checkKeys(const QString& code)
                              .arg(key, code));
         if (known.contains(key))
             continue;
+        if (isOtherLanguage(key)) {
+            report.warning(rules.file, line,
+                           QStringLiteral("key %1 in [%2] is ignored: the game speaks only Russian (%3) and English (%3[en])")
+                               .arg(quoted(key), code, key.left(key.indexOf(QLatin1Char('[')))));
+            continue;
+        }
         const QString nearest = nearestKey(key);
         if (nearest.isEmpty())
             report.warning(rules.file, line,
@@ -210,7 +252,7 @@ QString CatalogueChecker::nearestKey(const QString& key) const
 
 QStringList CatalogueChecker::knownKeys() const
 {
-    QStringList known = rules.texts + rules.optionalTexts;
+    QStringList known = rules.texts + rules.optionalTexts + rules.englishKeys();
     for (const CatalogueRules::Number& rule : rules.numbers)
         known << rule.key;
     return known;

@@ -28,6 +28,8 @@ private:
     void checkGroup(const QString& code);
     void checkKeys(const QString& code);
     void checkMarkup(const QString& code, const QString& key);
+    void checkEnglish(const QString& code);
+    bool isOtherLanguage(const QString& key) const;
     void checkGivenOnce(const QString& code, const QString& key);
     void checkNumber(const QString& code, const CatalogueRules::Number& rule);
     void checkColumn();

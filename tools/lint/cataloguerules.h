@@ -2,6 +2,7 @@
 #define CATALOGUERULES_H
 
 #include "dataschema.h"
+#include "textlanguage.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,8 +29,11 @@ struct CatalogueRules
         , kind(kind)
         , picture(QLatin1String(DataSchema::kImagesFolder) + QLatin1Char('/') + QLatin1String(schema.picture))
     {
-        for (const auto& text : schema.texts)
+        for (const auto& text : schema.texts) {
             (text.expected ? texts : optionalTexts) << QLatin1String(text.key);
+            if (text.translated)
+                translatedTexts << QLatin1String(text.key);
+        }
         for (const auto& number : schema.numbers)
             numbers << limitOf(QLatin1String(number.key), limits);
     }
@@ -41,7 +45,17 @@ struct CatalogueRules
     bool fillsAColumn = true; // one button per kind in a column of the window
     QStringList texts; // missing: a warning
     QStringList optionalTexts;
+    QStringList translatedTexts; // also given in English as key[en]; a missing one falls back to Russian
+    bool englishExpected = false; // a missing English text is a warning (--strict)
     QVector<Number> numbers; // missing: an error, since the game reads 0
+
+    QStringList englishKeys() const
+    {
+        QStringList keys;
+        for (const QString& key : translatedTexts)
+            keys << TextLanguage::keyIn(key, TextLanguage::English);
+        return keys;
+    }
 
 private:
     static Number limitOf(const QString& key, const QVector<Number>& limits)

@@ -76,8 +76,9 @@ QString missingCarrier(const PonyRule& rule, const QString& sentence)
 }
 }
 
-DataLinter::DataLinter(const QDir& dataDir)
+DataLinter::DataLinter(const QDir& dataDir, bool strict)
     : dataDir(dataDir)
+    , strict(strict)
 {
 }
 
@@ -128,7 +129,10 @@ QStringList DataLinter::checkCatalogue(const CatalogueRules& rules, const QStrin
     const QByteArray bytes = readFile(rules.file, DataLimits::kCatalogueBytes, withoutIt);
     if (bytes.isNull())
         return QStringList();
-    CatalogueChecker checker(rules, bytes, findings);
+    CatalogueRules asked = rules;
+    // A mod in Russian alone plays in English too, in Russian: only a strict check asks for English.
+    asked.englishExpected = strict;
+    CatalogueChecker checker(asked, bytes, findings);
     checker.check();
     const QStringList codes = checker.codes();
     for (const QString& code : codes)
@@ -223,6 +227,6 @@ void DataLinter::checkStartMenu()
     const KindTable<PonyInfo> ponyKinds(dataDir.filePath(file), ponies());
     for (const BonusSentence& bonus : bonusSentences()) {
         if (bonus.rule.carrierIn(ponyKinds).isEmpty())
-            findings.warning(file, 0, missingCarrier(bonus.rule, QString::fromUtf8(bonus.sentence)));
+            findings.warning(file, 0, missingCarrier(bonus.rule, QString::fromUtf8(bonus.sentence).arg(QStringLiteral("..."))));
     }
 }

@@ -12,7 +12,8 @@ class CatalogueChecker;
 class DataLinter
 {
 public:
-    explicit DataLinter(const QDir& dataDir);
+    // strict: also warn about what is merely incomplete (a missing English text).
+    DataLinter(const QDir& dataDir, bool strict);
 
     void run();
     const LintReport& report() const { return findings; }
@@ -28,6 +29,7 @@ private:
     void checkStartMenu();
 
     const QDir dataDir;
+    const bool strict;
     LintReport findings;
 };
 

@@ -15,7 +15,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     CommandLine commandLine(QStringLiteral("Checks a data folder of Olteria Defence."));
-    const QCommandLineOption strict(QStringLiteral("strict"), QStringLiteral("Fail on warnings as on errors (for CI)."));
+    const QCommandLineOption strict(QStringLiteral("strict"), QStringLiteral("Fail on warnings as on errors, and warn about each missing English text (for CI)."));
     commandLine.addOption(strict);
     commandLine.addPositionalArgument(QStringLiteral("DIR"),
                                       QStringLiteral("Folder with config/ and images/ (default: the one the game would play from)."),
@@ -37,7 +37,7 @@ int main(int argc, char** argv)
         err << "olteria-lint: " << dataDir.path() << ": no such folder\n";
         return 2;
     }
-    DataLinter linter(dataDir);
+    DataLinter linter(dataDir, commandLine.isSet(QStringLiteral("strict")));
     linter.run();
     QTextStream out(stdout);
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)

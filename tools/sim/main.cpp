@@ -1,7 +1,7 @@
 // olteria-sim: plays one game of Olteria Defence on the real game window without a person.
 //
 //   olteria-sim [--data DIR] [--mode easy|standard] [--strategy passive|casual|reference|newcomer] [--seed N]
-//               [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png] [--sound]
+//               [--chart out.png] [--max-minutes 30] [--screenshot SECONDS out.png] [--sound] [--lang ru|en]
 //
 // DIR holds config/ and images/ (default: the folder above the executable's, i.e. the build
 // tree). Prints one line per game; exits 0 when won, 1 when lost, 2 for bad arguments (after
@@ -11,6 +11,7 @@
 #include "datalocation.h"
 #include "dataschema.h"
 #include "gamefont.h"
+#include "gamelanguage.h"
 #include "gameworld.h"
 #include "pictureloader.h"
 #include "simplayer.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextStream>
 #include <QTimer>
@@ -57,7 +59,8 @@ int main(int argc, char* argv[])
            QCommandLineOption("chart", "Write a chart of the game.", "PNG"),
            QCommandLineOption("max-minutes", "Game time limit.", "MINUTES", "30"),
            QCommandLineOption("screenshot", "Grab the window at this game time into the PNG after it.", "SECONDS"),
-           QCommandLineOption("sound", "Play the cues through the desktop's sound server, if it has one.") })
+           QCommandLineOption("sound", "Play the cues through the desktop's sound server, if it has one."),
+           QCommandLineOption("lang", "The game's language, ru or en, whatever the desktop's.", "LANG", "ru") })
         commandLine.addOption(option);
     commandLine.addPositionalArgument("PNG", "The screenshot's file, with --screenshot.", "[PNG]");
     if (commandLine.answerHelpOrVersion(argc, argv))
@@ -80,6 +83,9 @@ int main(int argc, char* argv[])
         return commandLine.reject("give one PNG file with --screenshot, and none without");
     if ((mode != QLatin1String("easy") && mode != QLatin1String("standard")) || !SimPlayer::strategies().contains(strategy))
         return commandLine.reject("unknown --mode or --strategy");
+    if (!TextLanguage::isCode(commandLine.value("lang")))
+        return commandLine.reject("--lang is ru or en");
+    GameLanguage::use(TextLanguage::choose(commandLine.value("lang"), QLocale::c()));
 
     useGameFont();
     QTextStream err(stderr);
