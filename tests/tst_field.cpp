@@ -171,7 +171,7 @@ private slots:
         QTest::newRow("a pony alone") << "plain" << QPoint();
         QTest::newRow("a fruit alone") << "apple" << QPoint();
         QTest::newRow("a pony whose bar's end touches a fruit's bar") << "plain" << kSummonCentre + QPoint(40, 0);
-        QTest::newRow("a pony with a fruit a quarter on her is no crowd") << "plain" << kSummonCentre + QPoint(0, 30);
+        QTest::newRow("a pony with a fruit half a picture below is no crowd") << "plain" << kSummonCentre + QPoint(0, 20);
     }
     void unitAloneKeepsItsDesignedBar()
     {
@@ -190,7 +190,7 @@ private slots:
     void barShowsItsEmptyPartOnAFullLengthTrack_data()
     {
         QTest::addColumn<float>("health"); // of 100
-        QTest::addColumn<bool>("lifted");  // a fruit that came first, three quarters beside her, takes the place; the pony's bar goes a step up
+        QTest::addColumn<bool>("lifted");  // a fruit that came first, half beside her, takes the place; the pony's bar goes a step up
         QTest::addColumn<int>("barWidth");
         QTest::addColumn<bool>("trackShown");
         QTest::newRow("a full bar covers its track") << 100.0f << false << 40 << false;
@@ -204,7 +204,7 @@ private slots:
         QFETCH(bool, lifted);
         TestWindow w(TestWindow::smallGame());
         if (lifted)
-            QVERIFY(w.addMonster("weak", kSummonCentre.x() + 30, kSummonCentre.y()));
+            QVERIFY(w.addMonster("weak", kSummonCentre.x() + 20, kSummonCentre.y()));
         Pony* pony = w.summon("plain");
         w.tick(); // settled while full, so that the track appears where the bar has gone since
         pony->health = health;
@@ -389,61 +389,46 @@ private slots:
         QCOMPARE(paintedOnTop(w, centreOf(unit->healthBarLabel())), unit->healthBarLabel());
     }
 
-    // Units placed in turn, each with its centre and the slot it is drawn in (in steps of a
-    // picture's width and a gap); the slot each is drawn in next.
+    // Units placed in turn, each with its centre; how many steps (a picture's width and a gap) its
+    // picture is drawn sideways.
     void crowdsSpreadSideBySide_data()
     {
         QTest::addColumn<QList<QPoint>>("centres");
         QTest::addColumn<QList<int>>("kinds");
-        QTest::addColumn<QList<int>>("before");
         QTest::addColumn<QList<int>>("steps");
         using P = QList<QPoint>;
         using K = QList<int>;
         const QPoint c(500, 300);
-        QTest::newRow("a pony alone keeps her place") << P{ c } << K{ StandingPony } << K{ 0 } << K{ 0 };
+        QTest::newRow("a pony alone keeps her place") << P{ c } << K{ StandingPony } << K{ 0 };
         QTest::newRow("a pony on a fruit stands right of it, and the fruit keeps its place")
-            << P{ c, c } << K{ Fruit, StandingPony } << K{ 0, 0 } << K{ 0, 1 };
-        QTest::newRow("two ponies on a fruit flank it")
-            << P{ c, c, c } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 0, 0 } << K{ 0, 1, -1 };
+            << P{ c, c } << K{ Fruit, StandingPony } << K{ 0, 1 };
+        QTest::newRow("two ponies on a fruit flank it") << P{ c, c, c } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 1, -1 };
         QTest::newRow("the last fruit keeps its place, and the ponies come beside it before the other fruits")
-            << P{ c, c, c } << K{ Fruit, StandingPony, Fruit } << K{ 0, 0, 0 } << K{ -1, 1, 0 };
-        QTest::newRow("of ponies alone the first keeps her place")
-            << P{ c, c + QPoint(3, -4) } << K{ StandingPony, StandingPony } << K{ 0, 0 } << K{ 0, 1 };
-        QTest::newRow("a walking pony passes over a fight as she is")
-            << P{ c, c } << K{ Fruit, WalkingPony } << K{ 0, 0 } << K{ 0, 0 };
-        QTest::newRow("units a quarter on each other are no crowd")
-            << P{ c, c + QPoint(30, 0) } << K{ Fruit, StandingPony } << K{ 0, 0 } << K{ 0, 0 };
-        QTest::newRow("a pony that stopped half on a fruit is drawn beside it")
-            << P{ c, c + QPoint(20, -10) } << K{ Fruit, StandingPony } << K{ 0, 0 } << K{ 0, 1 };
+            << P{ c, c, c } << K{ Fruit, StandingPony, Fruit } << K{ -1, 1, 0 };
+        QTest::newRow("of ponies alone the first keeps her place") << P{ c, c + QPoint(3, -4) } << K{ StandingPony, StandingPony } << K{ 0, 1 };
+        QTest::newRow("a walking pony passes over a fight as she is") << P{ c, c } << K{ Fruit, WalkingPony } << K{ 0, 0 };
+        QTest::newRow("units half on each other are no crowd") << P{ c, c + QPoint(20, 0) } << K{ Fruit, StandingPony } << K{ 0, 0 };
         QTest::newRow("units joined through a third form one crowd")
-            << P{ c, c + QPoint(15, 0), c + QPoint(30, 0) } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 0, 0 } << K{ 0, 1, -1 };
+            << P{ c, c + QPoint(15, 0), c + QPoint(30, 0) } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 1, -1 };
         QTest::newRow("at the field's left edge the crowd spreads rightwards")
-            << P{ { 20, 300 }, { 20, 300 }, { 20, 300 } } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 0, 0 } << K{ 0, 1, 2 };
-        QTest::newRow("at the right edge, leftwards")
-            << P{ { 1004, 300 }, { 1004, 300 } } << K{ Fruit, StandingPony } << K{ 0, 0 } << K{ 0, -1 };
-        QTest::newRow("past five units the rest stay where they stand")
+            << P{ { 20, 300 }, { 20, 300 }, { 20, 300 } } << K{ Fruit, StandingPony, StandingPony } << K{ 0, 1, 2 };
+        QTest::newRow("at the right edge, leftwards") << P{ { 1004, 300 }, { 1004, 300 } } << K{ Fruit, StandingPony } << K{ 0, -1 };
+        QTest::newRow("past five units the rest stay on the fruit")
             << P::fromVector(QVector<QPoint>(7, c)) << K{ Fruit, StandingPony, StandingPony, StandingPony, StandingPony, StandingPony, StandingPony }
-            << K{ 0, 0, 0, 0, 0, 0, 0 } << K{ 0, 1, -1, 2, -2, 0, 0 };
-        QTest::newRow("when their fruit is gone the ponies stay where they are drawn")
-            << P{ c, c } << K{ StandingPony, StandingPony } << K{ 1, -1 } << K{ 1, -1 };
-        QTest::newRow("a pony that joins a fight takes a free slot and moves nobody")
-            << P{ c, c, c, c } << K{ Fruit, StandingPony, StandingPony, StandingPony } << K{ 0, -1, 0, 2 } << K{ 0, -1, 1, 2 };
+            << K{ 0, 1, -1, 2, -2, 0, 0 };
     }
     void crowdsSpreadSideBySide()
     {
         QFETCH(QList<QPoint>, centres);
         QFETCH(QList<int>, kinds);
-        QFETCH(QList<int>, before);
-        const int step = 40 + CrowdSpread::kGap;
         std::vector<CrowdSpread::Unit> units;
         for (int i = 0; i < centres.size(); ++i)
-            units.push_back({ QRect(centres.at(i) - QPoint(20, 20), QSize(40, 40)), kinds.at(i) == Fruit,
-                              kinds.at(i) != WalkingPony, before.at(i) * step });
+            units.push_back({ QRect(centres.at(i) - QPoint(20, 20), QSize(40, 40)), kinds.at(i) == Fruit, kinds.at(i) != WalkingPony });
         CrowdSpread spread(1024);
         spread.shiftsFor(units); // the memory of a layout is reused by the next
         QList<int> steps;
         for (int shift : spread.shiftsFor(units))
-            steps << shift / step;
+            steps << shift / (40 + CrowdSpread::kGap);
         QTEST(steps, "steps");
     }
 

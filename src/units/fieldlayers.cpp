@@ -190,7 +190,7 @@ void FieldLayers::spreadCrowds()
 {
     spreadUnits.clear();
     for (const Member& member : members)
-        spreadUnits.push_back({ member.unit->geometry(), !member.pony, member.standing, member.shift });
+        spreadUnits.push_back({ member.unit->geometry(), !member.pony, member.standing });
     const std::vector<int>& shifts = spread.shiftsFor(spreadUnits);
     for (std::size_t i = 0; i < members.size(); ++i)
         showShifted(members[i], shifts[i]);
