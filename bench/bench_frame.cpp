@@ -32,18 +32,19 @@ constexpr int kLeftEnd = 60;
 constexpr int kRightEnd = 960;
 constexpr int kWalkedFrames = 5;
 constexpr qint64 kMinimumNanoseconds = 1000000000;
-const QStringList kFruitKinds = { "apple", "cherry", "pear", "lemon", "pineapple", "watermelon" };
+const QStringList kFruitKinds = { QStringLiteral("apple"), QStringLiteral("cherry"), QStringLiteral("pear"), QStringLiteral("lemon"), QStringLiteral("pineapple"), QStringLiteral("watermelon") };
 // Summoned before any fruit is on the field, so that the summoning strike hurts none.
-const QStringList kWorkingPonies = { "clover", "flint", "crafter", "fastheal", "fastmagic", "summonstrike" };
+const QStringList kWorkingPonies = { QStringLiteral("clover"), QStringLiteral("flint"), QStringLiteral("crafter"), QStringLiteral("fastheal"), QStringLiteral("fastmagic"), QStringLiteral("summonstrike") };
 
 // The shipped kinds and pictures; a schedule whose only fruit comes far beyond the measurement.
 void writeShippedGame(GameDir& dir)
 {
     const QString source = QStringLiteral(OLTERIA_SOURCE_DIR);
     for (const QString& folder : { QStringLiteral("config"), QStringLiteral("images") }) {
-        const QStringList files = QDir(source + '/' + folder).entryList(QDir::Files);
+        const QStringList files = QDir(source + QLatin1Char('/') + folder).entryList(QDir::Files);
         for (const QString& file : files) {
-            if (!QFile::copy(source + '/' + folder + '/' + file, "../" + folder + '/' + file))
+            if (!QFile::copy(source + QLatin1Char('/') + folder + QLatin1Char('/') + file,
+                             QLatin1String("../") + folder + QLatin1Char('/') + file))
                 qFatal("bench_frame: cannot copy %s", qPrintable(file));
         }
     }

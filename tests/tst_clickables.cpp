@@ -69,7 +69,7 @@ private slots:
         widget->setGeometry(10, 10, 40, 40);
         // The widget's own click signal is the first method it declares.
         const QMetaMethod signal = widget->metaObject()->method(widget->metaObject()->methodOffset());
-        QSignalSpy spy(widget, ("2" + signal.methodSignature()).constData());
+        QSignalSpy spy(widget, QByteArray("2" + signal.methodSignature()).constData());
         field.show();
         QVERIFY(QTest::qWaitForWindowExposed(&field));
         // Through the window, as the platform delivers them: a double click reaches a widget

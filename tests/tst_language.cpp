@@ -179,10 +179,10 @@ private slots:
         QTest::addColumn<Widget>("widget");
         for (const auto language : { TextLanguage::Russian, TextLanguage::English }) {
             const QByteArray in = language == TextLanguage::Russian ? " in Russian" : " in English";
-            QTest::newRow("the start menu's rules end above its first button" + in) << language << Widget::StartMenu;
-            QTest::newRow("every shipped name and description fits the information dialog" + in) << language << Widget::Descriptions;
-            QTest::newRow("the progress line of a hundred fruits to come is not cut" + in) << language << Widget::ProgressLine;
-            QTest::newRow("the status line of every shipped pony is not cut" + in) << language << Widget::StatusLine;
+            QTest::newRow(QByteArray("the start menu's rules end above its first button" + in).constData()) << language << Widget::StartMenu;
+            QTest::newRow(QByteArray("every shipped name and description fits the information dialog" + in).constData()) << language << Widget::Descriptions;
+            QTest::newRow(QByteArray("the progress line of a hundred fruits to come is not cut" + in).constData()) << language << Widget::ProgressLine;
+            QTest::newRow(QByteArray("the status line of every shipped pony is not cut" + in).constData()) << language << Widget::StatusLine;
         }
     }
     void everyTextFitsItsWidget()

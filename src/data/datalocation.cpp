@@ -69,7 +69,8 @@ QStringList DataLocation::searchOrder(const QString& workingDirectory, const QSt
 
 QStringList DataLocation::dataFiles()
 {
-    return { DataSchema::kPonyFile, DataSchema::kMonsterFile, DataSchema::kActionFile, DataSchema::kScheduleFile };
+    return { QLatin1String(DataSchema::kPonyFile), QLatin1String(DataSchema::kMonsterFile), QLatin1String(DataSchema::kActionFile),
+             QLatin1String(DataSchema::kScheduleFile) };
 }
 
 DataLocation::DataLocation(const QStringList& candidates)

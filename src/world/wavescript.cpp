@@ -17,7 +17,7 @@ static_assert(static_cast<int>(std::size(kSpawnPoints)) == DataSchema::kLastEntr
 }
 
 WaveScript::WaveScript()
-    : WaveScript(DataSchema::configPath(DataSchema::kScheduleFile))
+    : WaveScript(DataSchema::configPath(QLatin1String(DataSchema::kScheduleFile)))
 {
 }
 

@@ -36,7 +36,7 @@ public:
             if (choice == MenuChoice::Escape)
                 QTest::keyClick(menu, Qt::Key_Escape);
             else
-                menu->findChild<QPushButton*>(choice == MenuChoice::Easy ? "pushButton" : "pushButton_2")->click();
+                menu->findChild<QPushButton*>(choice == MenuChoice::Easy ? QStringLiteral("pushButton") : QStringLiteral("pushButton_2"))->click();
         };
     }
 
@@ -50,7 +50,7 @@ private:
         if (!dialog || dialog == answered)
             return;
         answered = dialog;
-        seenClasses << dialog->metaObject()->className();
+        seenClasses << QLatin1String(dialog->metaObject()->className());
         answer(dialog);
     }
 

@@ -18,22 +18,22 @@ const QString kPicturesBecome = QStringLiteral("the game shows %1 without a pict
 CatalogueRules ponyRules()
 {
     return CatalogueRules(ponies(), QStringLiteral("pony"), {
-        { kMaxHealth, 1, QStringLiteral("a pony with no health counts as fallen at once and the game is lost"), false, {} },
-        { kNeedMagic, 0, QStringLiteral("a negative cost gives magic for each summon"), false, {} },
-        { kSpeed, 0, QStringLiteral("a negative speed sends the pony away from where it is sent"), true,
+        { QLatin1String(kMaxHealth), 1, QStringLiteral("a pony with no health counts as fallen at once and the game is lost"), false, {} },
+        { QLatin1String(kNeedMagic), 0, QStringLiteral("a negative cost gives magic for each summon"), false, {} },
+        { QLatin1String(kSpeed), 0, QStringLiteral("a negative speed sends the pony away from where it is sent"), true,
           QStringLiteral("the pony never moves") },
-        { kAttack, 0, QStringLiteral("a negative attack heals the fruits it hits"), false, {} },
+        { QLatin1String(kAttack), 0, QStringLiteral("a negative attack heals the fruits it hits"), false, {} },
     });
 }
 
 CatalogueRules fruitRules()
 {
     CatalogueRules rules(monsters(), QStringLiteral("fruit"), {
-        { kMaxHealth, 1, QStringLiteral("a fruit with no health dies at the first blow it takes, but fights until then"),
+        { QLatin1String(kMaxHealth), 1, QStringLiteral("a fruit with no health dies at the first blow it takes, but fights until then"),
           false, {} },
-        { kSpeed, 0, QStringLiteral("a negative speed sends the fruit away from the buildings"), true,
+        { QLatin1String(kSpeed), 0, QStringLiteral("a negative speed sends the fruit away from the buildings"), true,
           QStringLiteral("the fruit never moves, so it never reaches a building and the waves never end") },
-        { kAttack, 0, QStringLiteral("a negative attack heals what it hits"), false, {} },
+        { QLatin1String(kAttack), 0, QStringLiteral("a negative attack heals what it hits"), false, {} },
     });
     rules.fillsAColumn = false;
     return rules;
@@ -42,8 +42,8 @@ CatalogueRules fruitRules()
 CatalogueRules actionRules()
 {
     CatalogueRules rules(actions(), QStringLiteral("action"), {
-        { kNeedMagic, 0, QStringLiteral("a negative cost gives magic for each use"), false, {} },
-        { kValue, 0, QStringLiteral("a negative value takes away what the action should give"), false, {} },
+        { QLatin1String(kNeedMagic), 0, QStringLiteral("a negative cost gives magic for each use"), false, {} },
+        { QLatin1String(kValue), 0, QStringLiteral("a negative value takes away what the action should give"), false, {} },
     });
     rules.mayBeEmpty = true;
     return rules;

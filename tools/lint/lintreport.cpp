@@ -3,7 +3,7 @@
 namespace {
 QString counted(int count, const char* noun)
 {
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(noun) + (count == 1 ? "" : "s");
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(noun) + (count == 1 ? QLatin1String() : QLatin1String("s"));
 }
 }
 

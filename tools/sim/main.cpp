@@ -26,7 +26,9 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <array>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace {
 constexpr int kOutOfTime = 3;
@@ -51,18 +53,23 @@ int main(int argc, char* argv[])
 {
     CommandLine commandLine(QStringLiteral("Plays one game of Olteria Defence on the real game window without a person.\n"
                                            "Exit status: 0 won, 1 lost, 2 bad arguments, 3 out of time, 4 data missing."));
-    for (const QCommandLineOption& option :
-         { QCommandLineOption("data", "Game folder with config/ and images/.", "DIR"),
-           QCommandLineOption("mode", "easy or standard.", "MODE", "easy"),
-           QCommandLineOption("strategy", "passive, casual, reference or newcomer.", "NAME", "reference"),
-           QCommandLineOption("seed", "Seed of the random generator.", "N", "1"),
-           QCommandLineOption("chart", "Write a chart of the game.", "PNG"),
-           QCommandLineOption("max-minutes", "Game time limit.", "MINUTES", "30"),
-           QCommandLineOption("screenshot", "Grab the window at this game time into the PNG after it.", "SECONDS"),
-           QCommandLineOption("sound", "Play the cues through the desktop's sound server, if it has one."),
-           QCommandLineOption("lang", "The game's language, ru or en, whatever the desktop's.", "LANG", "ru") })
-        commandLine.addOption(option);
-    commandLine.addPositionalArgument("PNG", "The screenshot's file, with --screenshot.", "[PNG]");
+    // name, what it does, its value's name and its default
+    const std::initializer_list<std::array<const char*, 4>> options = {
+        { "data", "Game folder with config/ and images/.", "DIR", "" },
+        { "mode", "easy or standard.", "MODE", "easy" },
+        { "strategy", "passive, casual, reference or newcomer.", "NAME", "reference" },
+        { "seed", "Seed of the random generator.", "N", "1" },
+        { "chart", "Write a chart of the game.", "PNG", "" },
+        { "max-minutes", "Game time limit.", "MINUTES", "30" },
+        { "screenshot", "Grab the window at this game time into the PNG after it.", "SECONDS", "" },
+        { "sound", "Play the cues through the desktop's sound server, if it has one.", "", "" },
+        { "lang", "The game's language, ru or en, whatever the desktop's.", "LANG", "ru" },
+    };
+    for (const auto& [name, description, valueName, defaultValue] : options)
+        commandLine.addOption(QCommandLineOption(QLatin1String(name), QLatin1String(description), QLatin1String(valueName),
+                                                 QLatin1String(defaultValue)));
+    commandLine.addPositionalArgument(QStringLiteral("PNG"), QStringLiteral("The screenshot's file, with --screenshot."),
+                                      QStringLiteral("[PNG]"));
     if (commandLine.answerHelpOrVersion(argc, argv))
         return 0;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -72,26 +79,29 @@ int main(int argc, char* argv[])
     if (!commandLine.parse())
         return commandLine.status();
     bool seedOk = false, limitOk = false, shotOk = true;
-    const QString mode = commandLine.value("mode"), strategy = commandLine.value("strategy");
-    const unsigned seed = commandLine.value("seed").toUInt(&seedOk);
-    const double limit = commandLine.value("max-minutes").toDouble(&limitOk) * 60;
-    double shotTime = commandLine.isSet("screenshot") ? commandLine.value("screenshot").toDouble(&shotOk) : -1;
+    const QString mode = commandLine.value(QStringLiteral("mode")), strategy = commandLine.value(QStringLiteral("strategy"));
+    const unsigned seed = commandLine.value(QStringLiteral("seed")).toUInt(&seedOk);
+    const double limit = commandLine.value(QStringLiteral("max-minutes")).toDouble(&limitOk) * 60;
+    const QString screenshot = QStringLiteral("screenshot");
+    double shotTime = commandLine.isSet(screenshot) ? commandLine.value(screenshot).toDouble(&shotOk) : -1;
     const QStringList files = commandLine.positionalArguments();
     if (!seedOk || !limitOk || !shotOk || limit <= 0)
-        return commandLine.reject("--seed, --max-minutes and --screenshot take numbers, the time limit above 0");
+        return commandLine.reject(QStringLiteral("--seed, --max-minutes and --screenshot take numbers, the time limit above 0"));
     if (files.size() != (shotTime >= 0 ? 1 : 0))
-        return commandLine.reject("give one PNG file with --screenshot, and none without");
+        return commandLine.reject(QStringLiteral("give one PNG file with --screenshot, and none without"));
     if ((mode != QLatin1String("easy") && mode != QLatin1String("standard")) || !SimPlayer::strategies().contains(strategy))
-        return commandLine.reject("unknown --mode or --strategy");
-    if (!TextLanguage::isCode(commandLine.value("lang")))
-        return commandLine.reject("--lang is ru or en");
-    GameLanguage::use(TextLanguage::choose(commandLine.value("lang"), QLocale::c()));
+        return commandLine.reject(QStringLiteral("unknown --mode or --strategy"));
+    if (!TextLanguage::isCode(commandLine.value(QStringLiteral("lang"))))
+        return commandLine.reject(QStringLiteral("--lang is ru or en"));
+    GameLanguage::use(TextLanguage::choose(commandLine.value(QStringLiteral("lang")), QLocale::c()));
 
     useGameFont();
     QTextStream err(stderr);
     // Paths given on the command line are taken before the game changes the working folder.
-    const QDir data(QDir(commandLine.isSet("data") ? commandLine.value("data") : app.applicationDirPath() + "/..").absolutePath());
-    const QString chartFile = commandLine.isSet("chart") ? QFileInfo(commandLine.value("chart")).absoluteFilePath() : QString();
+    const QString dataOption = QStringLiteral("data"), chartOption = QStringLiteral("chart");
+    const QDir data(commandLine.isSet(dataOption) ? QDir(commandLine.value(dataOption)).absolutePath()
+                                                  : QDir(app.applicationDirPath() + QStringLiteral("/..")).absolutePath());
+    const QString chartFile = commandLine.isSet(chartOption) ? QFileInfo(commandLine.value(chartOption)).absoluteFilePath() : QString();
     const QString shotFile = files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
     const DataLocation location({ data.absolutePath() });
     if (!location.isUsable()) {
@@ -106,7 +116,7 @@ int main(int argc, char* argv[])
     }
 
     // Without --sound the game is muted, as with the game's own --mute.
-    const std::unique_ptr<Speaker> speaker = commandLine.isSet("sound") ? Speaker::forThisDesktop() : nullptr;
+    const std::unique_ptr<Speaker> speaker = commandLine.isSet(QStringLiteral("sound")) ? Speaker::forThisDesktop() : nullptr;
     answerStartMenu(mode == QLatin1String("easy") ? QStringLiteral("pushButton") : QStringLiteral("pushButton_2"));
     SimWindow window({ PictureLoader(app.devicePixelRatio()), speaker.get() });
     window.show();

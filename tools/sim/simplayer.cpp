@@ -233,11 +233,11 @@ void SimPlayer::actLikeAMachine()
     // Emergencies come before summons: they get the magic first.
     const QList<QMyButton*>& actions = window->actionColumn();
     if (lowestPony < kCureBelow)
-        press(actions, "actioncode", DataSchema::kCure);
+        press(actions, "actioncode", QLatin1String(DataSchema::kCure));
     if (lowestBuilding < kRepairBelow)
-        press(actions, "actioncode", DataSchema::kRepair);
+        press(actions, "actioncode", QLatin1String(DataSchema::kRepair));
     if (world->getFood() < kFoodLow)
-        press(actions, "actioncode", DataSchema::kIncFood);
+        press(actions, "actioncode", QLatin1String(DataSchema::kIncFood));
     const QList<QMyButton*>& summons = window->summonButtons();
     for (const QString& code : std::as_const(firstSummons))
         press(summons, "ponycode", code);
@@ -277,9 +277,9 @@ void SimPlayer::lookAtTheField()
     weakestBuilding(&lowestBuilding);
     const QList<QMyButton*>& actions = window->actionColumn();
     if (lowestPony < kCasualCureBelow)
-        giveCommand(press(actions, "actioncode", DataSchema::kCure));
+        giveCommand(press(actions, "actioncode", QLatin1String(DataSchema::kCure)));
     if (lowestBuilding < kCasualRepairBelow && commandsLeft > 0)
-        giveCommand(press(actions, "actioncode", DataSchema::kRepair));
+        giveCommand(press(actions, "actioncode", QLatin1String(DataSchema::kRepair)));
     for (Pony* pony : world->ponies()) {
         if (commandsLeft > 0)
             sendToHospital(pony);
@@ -364,9 +364,9 @@ void SimPlayer::lookLikeANewcomer()
     commandsLeft = ponyInDanger || lowestBuilding < kAlarming ? 2 : 1;
     const QList<QMyButton*>& actions = window->actionColumn();
     if (ponyInDanger)
-        giveCommand(pressIfOffered(actions, "actioncode", DataSchema::kCure));
+        giveCommand(pressIfOffered(actions, "actioncode", QLatin1String(DataSchema::kCure)));
     if (commandsLeft > 0 && lowestBuilding < kNewcomerRepairBelow)
-        giveCommand(pressIfOffered(actions, "actioncode", DataSchema::kRepair));
+        giveCommand(pressIfOffered(actions, "actioncode", QLatin1String(DataSchema::kRepair)));
     if (commandsLeft > 0 && ponyInDanger)
         takeToHospital(weakest);
     // A pony just summoned is put to work before the next one comes.
@@ -382,7 +382,7 @@ void SimPlayer::lookLikeANewcomer()
             sendIdleFighter(pony);
     }
     if (commandsLeft > 0 && world->getFood() < kNewcomerFoodLow)
-        giveCommand(pressIfOffered(actions, "actioncode", DataSchema::kIncFood));
+        giveCommand(pressIfOffered(actions, "actioncode", QLatin1String(DataSchema::kIncFood)));
 }
 
 // A person clicks only a button she can use: greyed and hidden ones are passed over.
