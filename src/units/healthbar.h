@@ -1,10 +1,11 @@
 #ifndef HEALTHBAR_H
 #define HEALTHBAR_H
 
+#include <QLabel>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 // Health after a change of either sign, as data may give it: between 0 and the maximum
@@ -67,9 +68,11 @@ private:
     void showAt();
     void showTrack(bool show);
 
-    QLabel* track;
-    QLabel* bar;
-    QLabel* mark = nullptr;
+    // The labels are the field's children: the field deletes them with itself, the bar when its
+    // unit or building goes first. Watched, so that neither deletes a label the other has.
+    QPointer<QLabel> track;
+    QPointer<QLabel> bar;
+    QPointer<QLabel> mark;
     int placeX;
     int placeY;
     int trackWidth;
