@@ -69,8 +69,7 @@ FieldLayers* FieldLayers::of(QWidget* field)
 {
     if (!field)
         return nullptr;
-    FieldLayers* layers = field->findChild<FieldLayers*>(QString(), Qt::FindDirectChildrenOnly);
-    return layers ? layers : new FieldLayers(field);
+    return field->findChild<FieldLayers*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 // A floor is never shown: it only holds its place among the field's children.

@@ -39,7 +39,8 @@ public:
     // Made when the field's ground is built.
     explicit FieldLayers(QWidget* field);
 
-    // The field's layers, made on first use for a field that has none.
+    // The field's layers; null for a field that has none, whose units then lie in the order they
+    // came. Never made here: layers made by a unit would take that unit's own bar for a building's.
     static FieldLayers* of(QWidget* field);
 
     // A unit that has its bar: a fruit goes beneath the ponies, a pony beneath the selected one.
