@@ -26,8 +26,7 @@ class HealthBar
 {
 public:
     static constexpr int kHeight = 5;
-    // The object names of the bar's two labels, by which the field finds the bars made before it
-    // had layers (the buildings').
+    // The object names of the bar's labels, which tell them apart in the field's widget tree.
     static const char kBarName[];
     static const char kTrackName[];
     static const char kSideMarkName[];
