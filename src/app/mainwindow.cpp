@@ -83,7 +83,10 @@ void MainWindow::buildField()
     createBackground();
     Building::createAll(this, world.get(), outputs.pictures);
     // Units come between the ground made so far and all that the window makes from here on.
-    layers = new FieldLayers(this);
+    std::vector<QRect> buildingBars;
+    for (const Building* building : world->buildings())
+        buildingBars.push_back(building->healthBarPlace());
+    layers = new FieldLayers(this, buildingBars);
     buildActionColumn();
     buildSummonColumn();
     magicLabel = createResourceLabel(300);

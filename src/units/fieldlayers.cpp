@@ -46,7 +46,7 @@ bool isPress(const QEvent* event)
 }
 }
 
-FieldLayers::FieldLayers(QWidget* field)
+FieldLayers::FieldLayers(QWidget* field, const std::vector<QRect>& buildingBars)
     : QObject(field)
     , field(field)
     , ponyFloor(newFloor())
@@ -55,22 +55,15 @@ FieldLayers::FieldLayers(QWidget* field)
     , topFloor(newFloor())
     , fan(field->size())
     , spread(field->width())
+    , fixedBars(buildingBars)
 {
-    // The buildings' long bars stay in the ground, beneath every unit's picture; the units' bars
-    // keep clear of them.
-    const QList<QLabel*> labels = field->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
-    for (const QLabel* label : labels) {
-        if (label->objectName() == QLatin1String(HealthBar::kTrackName))
-            fixedBars.push_back(label->geometry());
-    }
 }
 
 FieldLayers* FieldLayers::of(QWidget* field)
 {
     if (!field)
         return nullptr;
-    FieldLayers* layers = field->findChild<FieldLayers*>(QString(), Qt::FindDirectChildrenOnly);
-    return layers ? layers : new FieldLayers(field);
+    return field->findChild<FieldLayers*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 // A floor is never shown: it only holds its place among the field's children.

@@ -36,10 +36,12 @@ class FieldLayers : public QObject
     Q_OBJECT
 
 public:
-    // Made when the field's ground is built.
-    explicit FieldLayers(QWidget* field);
+    // Made when the field's ground is built, with the rectangles of the buildings' long bars,
+    // which stay in the ground and which the units' bars keep clear of.
+    FieldLayers(QWidget* field, const std::vector<QRect>& buildingBars);
 
-    // The field's layers, made on first use for a field that has none.
+    // The field's layers; null for a field that has none, whose units then lie in the order they
+    // came. Never made here: layers made by a unit would take that unit's own bar for a building's.
     static FieldLayers* of(QWidget* field);
 
     // A unit that has its bar: a fruit goes beneath the ponies, a pony beneath the selected one.

@@ -60,12 +60,13 @@ HealthBar::HealthBar(QWidget* parent, int x, int y, int fullWidth, bool red)
     bar->show();
 }
 
-// The labels are siblings of their unit or building, not children: they go with the bar.
+// The labels are siblings of their unit or building, not children: they go with the bar, unless
+// the field has already deleted them.
 HealthBar::~HealthBar()
 {
-    delete mark;
-    delete bar;
-    delete track;
+    delete mark.data();
+    delete bar.data();
+    delete track.data();
 }
 
 // Left of the bar, so that the bar keeps its designed look and length.

@@ -1,10 +1,11 @@
 #ifndef HEALTHBAR_H
 #define HEALTHBAR_H
 
+#include <QLabel>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 // Health after a change of either sign, as data may give it: between 0 and the maximum
@@ -25,8 +26,7 @@ class HealthBar
 {
 public:
     static constexpr int kHeight = 5;
-    // The object names of the bar's two labels, by which the field finds the bars made before it
-    // had layers (the buildings').
+    // The object names of the bar's labels, which tell them apart in the field's widget tree.
     static const char kBarName[];
     static const char kTrackName[];
     static const char kSideMarkName[];
@@ -67,9 +67,11 @@ private:
     void showAt();
     void showTrack(bool show);
 
-    QLabel* track;
-    QLabel* bar;
-    QLabel* mark = nullptr;
+    // The labels are the field's children: the field deletes them with itself, the bar when its
+    // unit or building goes first. Watched, so that neither deletes a label the other has.
+    QPointer<QLabel> track;
+    QPointer<QLabel> bar;
+    QPointer<QLabel> mark;
     int placeX;
     int placeY;
     int trackWidth;

@@ -106,6 +106,11 @@ void Building::createHealthBar()
     healthBar.reset(new HealthBar(parent, midX - width / 2, midY + height / 2 - 1, width, true));
 }
 
+QRect Building::healthBarPlace() const
+{
+    return healthBar->placeRect();
+}
+
 QLabel* Building::healthBarLabel() const
 {
     return healthBar->label();

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -37,6 +38,8 @@ public:
     void step(float dt);
     const QList<QClickLabel*>& cellList() const { return *cells; }
     QLabel* healthBarLabel() const;
+    // Where the full bar lies.
+    QRect healthBarPlace() const;
     // Hit by a fruit in the last step.
     bool wasHit() const;
 
