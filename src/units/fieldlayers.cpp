@@ -53,9 +53,9 @@ FieldLayers::FieldLayers(QWidget* field, const std::vector<QRect>& buildingBars)
     , barFloor(newFloor())
     , marker(newSelectionMarker())
     , topFloor(newFloor())
+    , fixedBars(buildingBars)
     , fan(field->size())
     , spread(field->width())
-    , fixedBars(buildingBars)
 {
 }
 
