@@ -40,8 +40,8 @@ public:
     // which stay in the ground and which the units' bars keep clear of.
     FieldLayers(QWidget* field, const std::vector<QRect>& buildingBars);
 
-    // The field's layers; null for a field that has none, whose units then lie in the order they
-    // came. Never made here: layers made by a unit would take that unit's own bar for a building's.
+    // The field's layers, which the window makes with the field; null for a bare field (a widget
+    // in a test), whose units then lie in the order they came.
     static FieldLayers* of(QWidget* field);
 
     // A unit that has its bar: a fruit goes beneath the ponies, a pony beneath the selected one.
