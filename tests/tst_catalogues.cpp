@@ -14,9 +14,9 @@ Q_DECLARE_METATYPE(TextLanguage::Language)
 // All three catalogues read from the current game folder, with a world to pay from.
 struct Catalogues
 {
-    explicit Catalogues(bool easy = false) : monsters(nullptr, &world, PictureLoader(), easy) {}
+    explicit Catalogues(bool easy = false) : monsters(nullptr, nullptr, &world, PictureLoader(), easy) {}
     GameWorld world{ nullptr };
-    PonyCatalogue ponies{ nullptr, &world, PictureLoader() };
+    PonyCatalogue ponies{ nullptr, nullptr, &world, PictureLoader() };
     MonsterCatalogue monsters;
     ActionCatalogue actions{ &world };
 };
@@ -148,7 +148,7 @@ private slots:
         dir.writeFile("images/p_ico.png", GameDir::hugePng());
         QWidget window;
         GameWorld world(nullptr);
-        PonyCatalogue ponies(&window, &world, PictureLoader());
+        PonyCatalogue ponies(&window, nullptr, &world, PictureLoader());
         const Pony* pony = ponies.createPony("p");
         QVERIFY(pony);
         QVERIFY(pony->pixmap(Qt::ReturnByValue).isNull());

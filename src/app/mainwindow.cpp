@@ -56,14 +56,15 @@ MainWindow::MainWindow(const Outputs& outputs, QWidget* parent, bool fieldUnderM
     // Everything but the fruits' kinds is made first, so that the start menu, whose choice only
     // the fruits' health takes, opens over the whole field.
     world.reset(new GameWorld(this));
-    ponyCatalogue.reset(new PonyCatalogue(this, world.get(), outputs.pictures));
+    buildGround();
+    ponyCatalogue.reset(new PonyCatalogue(this, layers, world.get(), outputs.pictures));
     actionCatalogue.reset(new ActionCatalogue(world.get()));
-    buildField();
+    buildControls();
     if (fieldUnderMenu)
         show();
     const bool easyMode = runStartMenu();
 
-    monsterCatalogue.reset(new MonsterCatalogue(this, world.get(), outputs.pictures, easyMode));
+    monsterCatalogue.reset(new MonsterCatalogue(this, layers, world.get(), outputs.pictures, easyMode));
     world->setCatalogues(monsterCatalogue.get(), ponyCatalogue.get());
     events.reset(new GameEvents);
     sounds = GameSounds::forGame(outputs.sound, ponyCatalogue->codes(), monsterCatalogue->codes(), actionCatalogue->codes());
@@ -78,15 +79,20 @@ MainWindow::MainWindow(const Outputs& outputs, QWidget* parent, bool fieldUnderM
 // catalogues only point at them and release nothing but themselves.
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildField()
+// The background, the buildings and, above them, the layers that the catalogues' units join.
+void MainWindow::buildGround()
 {
     createBackground();
     Building::createAll(this, world.get(), outputs.pictures);
-    // Units come between the ground made so far and all that the window makes from here on.
     std::vector<QRect> buildingBars;
     for (const Building* building : world->buildings())
         buildingBars.push_back(building->healthBarPlace());
     layers = new FieldLayers(this, buildingBars);
+}
+
+// Made after the layers, so that the columns and the labels lie above every unit.
+void MainWindow::buildControls()
+{
     buildActionColumn();
     buildSummonColumn();
     magicLabel = createResourceLabel(300);

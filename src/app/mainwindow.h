@@ -82,7 +82,8 @@ private:
     void setupFormFurniture();
     void centreOnScreen();
     bool runStartMenu();
-    void buildField();
+    void buildGround();
+    void buildControls();
     void createBackground();
     void buildActionColumn();
     void buildSummonColumn();

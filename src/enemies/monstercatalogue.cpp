@@ -14,9 +14,11 @@ void cutForEasyMode(const QString&, MonsterInfo& record)
 }
 }
 
-MonsterCatalogue::MonsterCatalogue(QWidget* window, GameWorld* world, const PictureLoader& pictureLoader, bool easy)
+MonsterCatalogue::MonsterCatalogue(QWidget* window, FieldLayers* layers, GameWorld* world, const PictureLoader& pictureLoader,
+                                   bool easy)
     : KindTable(DataSchema::monsters(), easy ? Adjust(cutForEasyMode) : Adjust())
     , window(window)
+    , layers(layers)
     , world(world)
     , pictureLoader(pictureLoader)
 {
@@ -45,6 +47,7 @@ Monster* MonsterCatalogue::createMonster(const QString& code, int x, int y)
     const QPixmap picture = pictureOf(code);
     if (!picture.isNull())
         monster->setPixmap(picture);
+    monster->setFieldLayers(layers);
     monster->createHealthBar();
     monster->setStyleSheet(kMonsterStyle);
     giveKind(monster, code, record);

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPixmap>
 
+class FieldLayers;
 class GameWorld;
 class Monster;
 class QWidget;
@@ -16,7 +17,8 @@ class QWidget;
 class MonsterCatalogue : public KindTable<MonsterInfo>
 {
 public:
-    MonsterCatalogue(QWidget* window, GameWorld* world, const PictureLoader& pictureLoader, bool easy);
+    // Fruits are made on the window and join its layers (none on a bare field).
+    MonsterCatalogue(QWidget* window, FieldLayers* layers, GameWorld* world, const PictureLoader& pictureLoader, bool easy);
 
     Monster* createMonster(const QString& code, int x, int y);
 
@@ -24,6 +26,7 @@ private:
     QPixmap pictureOf(const QString& code) const;
 
     QWidget* window;
+    FieldLayers* layers;
     GameWorld* world;
     PictureLoader pictureLoader;
     // Decoded once per kind; copies of a QPixmap share its pixels.

@@ -59,13 +59,6 @@ FieldLayers::FieldLayers(QWidget* field, const std::vector<QRect>& buildingBars)
 {
 }
 
-FieldLayers* FieldLayers::of(QWidget* field)
-{
-    if (!field)
-        return nullptr;
-    return field->findChild<FieldLayers*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 // A floor is never shown: it only holds its place among the field's children.
 QWidget* FieldLayers::newFloor()
 {

@@ -40,10 +40,6 @@ public:
     // which stay in the ground and which the units' bars keep clear of.
     FieldLayers(QWidget* field, const std::vector<QRect>& buildingBars);
 
-    // The field's layers, which the window makes with the field; null for a bare field (a widget
-    // in a test), whose units then lie in the order they came.
-    static FieldLayers* of(QWidget* field);
-
     // A unit that has its bar: a fruit goes beneath the ponies, a pony beneath the selected one.
     void addUnit(QMyLabel* unit, HealthBar* bar);
     void removeUnit(const HealthBar* bar);

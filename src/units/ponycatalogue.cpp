@@ -8,9 +8,10 @@ constexpr int kPonySize = 40;
 constexpr int kPictureSize = 33;
 }
 
-PonyCatalogue::PonyCatalogue(QWidget* window, GameWorld* world, const PictureLoader& pictureLoader)
+PonyCatalogue::PonyCatalogue(QWidget* window, FieldLayers* layers, GameWorld* world, const PictureLoader& pictureLoader)
     : KindTable(DataSchema::ponies())
     , window(window)
+    , layers(layers)
     , world(world)
     , pictureLoader(pictureLoader)
 {
@@ -40,6 +41,7 @@ Pony* PonyCatalogue::createPony(const QString& code)
     const QPixmap picture = pictureLoader.loadUnit(DataSchema::imagePath(DataSchema::ponies().picturePath(code)), kPictureSize);
     if (!picture.isNull())
         pony->setPixmap(picture);
+    pony->setFieldLayers(layers);
     pony->createHealthBar();
     giveKind(pony, code, record);
     pony->bonus = record.bonus;

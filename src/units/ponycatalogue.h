@@ -5,6 +5,7 @@
 #include "pictureloader.h"
 #include "ponyinfo.h"
 
+class FieldLayers;
 class GameWorld;
 class Pony;
 class QWidget;
@@ -13,13 +14,15 @@ class QWidget;
 class PonyCatalogue : public KindTable<PonyInfo>
 {
 public:
-    PonyCatalogue(QWidget* window, GameWorld* world, const PictureLoader& pictureLoader);
+    // Ponies are made on the window and join its layers (none on a bare field).
+    PonyCatalogue(QWidget* window, FieldLayers* layers, GameWorld* world, const PictureLoader& pictureLoader);
 
     bool canSummon(const QString& code) const;
     Pony* createPony(const QString& code);
 
 private:
     QWidget* window;
+    FieldLayers* layers;
     GameWorld* world;
     PictureLoader pictureLoader;
 };

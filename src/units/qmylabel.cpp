@@ -81,9 +81,13 @@ void QMyLabel::createHealthBar()
     if (layers && healthBar)
         layers->removeUnit(healthBar.get());
     healthBar.reset(new HealthBar(parentWidget(), x(), y() + height() - 1, width(), false));
-    layers = FieldLayers::of(parentWidget());
     if (layers)
         layers->addUnit(this, healthBar.get());
+}
+
+void QMyLabel::setFieldLayers(FieldLayers* fieldLayers)
+{
+    layers = fieldLayers;
 }
 
 QLabel* QMyLabel::healthBarLabel() const

@@ -22,6 +22,8 @@ public:
 
     void moveTo(int x, int y);
     void updatePosition(float dt);
+    // The field's layers, which the unit joins with its bar; set before createHealthBar().
+    void setFieldLayers(FieldLayers* fieldLayers);
     // Also takes the unit's layer on the field: called once, when the unit has its place.
     void createHealthBar();
     void heal(float amount);
@@ -63,7 +65,7 @@ private:
     float velocityX = 0;
     float velocityY = 0;
     std::unique_ptr<HealthBar> healthBar;
-    // The window's children go in turn: the layers may go before the units.
+    // The window's children go in turn: the layers may go before the units. None on a bare field.
     QPointer<FieldLayers> layers;
 };
 
