@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 // The health bars, as a player notices them (the crowd's in tst_field, the buildings' in
 // tst_buildings):
 // - a unit's bar is 5 px high, covers the unit's lowest pixel row and goes along as it walks;
@@ -158,6 +160,17 @@ private slots:
         QTEST(unit->healthBarLabel()->styleSheet(), "style");
         QTEST(field.styleChanges, "styleChanges");
         QTEST(unit->healthBarTrack()->isVisibleTo(&field), "trackShown");
+    }
+
+    // A bar's labels are its field's children: a field that goes before the bar takes them
+    // along, and the bar deletes none of them again.
+    void aBarOutlivingItsFieldDeletesNothingTwice()
+    {
+        auto field = std::make_unique<QWidget>();
+        HealthBar bar(field.get(), 0, 0, 40, false);
+        bar.addSideMark();
+        field.reset();
+        QVERIFY(!bar.label() && !bar.trackLabel() && !bar.sideMarkLabel());
     }
 };
 
