@@ -1,15 +1,14 @@
 #include "healthbar.h"
 
+#include "looklabel.h"
 #include "numeric.h"
-
-#include <QLabel>
 
 namespace {
 // A press on a bar goes to whatever lies beneath it, unless the field lets the bar take presses
 // for its unit.
 QLabel* newBarLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
 {
-    QLabel* label = new QLabel(parent);
+    QLabel* label = new LookLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setGeometry(geometry);

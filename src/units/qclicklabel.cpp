@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 
 QClickLabel::QClickLabel(QWidget* parent)
-    : QLabel(parent)
+    : LookLabel(parent)
 {
 }
 

@@ -1,12 +1,12 @@
 #ifndef QCLICKLABEL_H
 #define QCLICKLABEL_H
 
-#include <QLabel>
+#include "looklabel.h"
 
 class QMouseEvent;
 
 // A plain clickable label: the cells of the buildings.
-class QClickLabel : public QLabel
+class QClickLabel : public LookLabel
 {
     Q_OBJECT
 

@@ -9,7 +9,7 @@
 #include <cmath>
 
 QMyLabel::QMyLabel(QWidget* parent)
-    : QLabel(parent)
+    : LookLabel(parent)
 {
 }
 

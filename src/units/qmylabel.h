@@ -1,7 +1,8 @@
 #ifndef QMYLABEL_H
 #define QMYLABEL_H
 
-#include <QLabel>
+#include "looklabel.h"
+
 #include <QPointer>
 
 #include <memory>
@@ -12,7 +13,7 @@ class QMouseEvent;
 
 // A clickable picture with health and a health bar that glides towards a target point:
 // the base of ponies and monsters.
-class QMyLabel : public QLabel
+class QMyLabel : public LookLabel
 {
     Q_OBJECT
 
