@@ -213,7 +213,7 @@ void MainWindow::createStrikeFlash()
 
 void MainWindow::startGameTimer()
 {
-    const GameTick::Screen screen = { this, magicLabel, foodLabel, stoneLabel, infoLabel, progressLabel, ponyButtons, actionButtons };
+    const GameTick::Screen screen = { layers, magicLabel, foodLabel, stoneLabel, infoLabel, progressLabel, ponyButtons, actionButtons };
     gameTick.reset(new GameTick(world.get(), ponyCatalogue.get(), actionCatalogue.get(), screen, events.get(),
                                 [this](const QString& title, const QString& text) { announceEnd(title, text); }));
     gameTimer = new QTimer(this);

@@ -48,6 +48,9 @@ public:
     void settleBars();
     // Once a tick: the marker follows the selected pony as she walks.
     void markSelectedPony();
+    // A tick that moves many units repaints the whole field once, between these two calls.
+    void beginManyMoves();
+    void endManyMoves();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +69,7 @@ private:
     };
 
     QWidget* newFloor();
+    QWidget* newRepaintCover();
     QLabel* newSelectionMarker();
     void putBarInLayer(QWidget* label);
     void letBarTakePresses(QWidget* label);
@@ -82,6 +86,9 @@ private:
     bool ponySelected() const;
 
     QWidget* field;
+    // A see-through widget the size of the field, beneath everything; hidden only while many
+    // units move.
+    QWidget* repaintCover;
     // Hidden markers that part the layers: fruits lie beneath ponyFloor, ponies beneath barFloor,
     // bars beneath topFloor.
     QWidget* ponyFloor;

@@ -1,6 +1,7 @@
 #include "gametick.h"
 
 #include "actioncatalogue.h"
+#include "fieldlayers.h"
 #include "gameevents.h"
 #include "gameworld.h"
 #include "pony.h"
@@ -61,10 +62,10 @@ void GameTick::run(bool dialogOpen)
         return;
     const bool manyMoves = manyUnitsWalk();
     if (manyMoves)
-        holdFieldUpdates(true);
+        screen.layers->beginManyMoves();
     world->step(kStepSeconds);
     if (manyMoves)
-        holdFieldUpdates(false);
+        screen.layers->endManyMoves();
     events->reportStep(*world);
     actionCatalogue->tick(kStepSeconds);
     refreshLabels();
@@ -91,20 +92,6 @@ bool GameTick::manyUnitsWalk() const
 {
     const int walking = world->walkingUnits();
     return walking >= kManyWalkingUnits && 3 * walking >= world->units();
-}
-
-// While the step moves the units, the field's updates are held and the window is then marked
-// dirty once. The attribute is set directly, because setUpdatesEnabled(true) would also mark
-// every child dirty on its own, which costs Qt a search of its siblings per child.
-void GameTick::holdFieldUpdates(bool hold)
-{
-    screen.field->setAttribute(Qt::WA_UpdatesDisabled, hold);
-    for (QObject* child : screen.field->children()) {
-        if (child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow())
-            static_cast<QWidget*>(child)->setAttribute(Qt::WA_UpdatesDisabled, hold);
-    }
-    if (!hold)
-        screen.field->update();
 }
 
 // A label's text is built and set only when its amount changed: each new text costs a layout

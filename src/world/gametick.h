@@ -7,12 +7,12 @@
 #include <functional>
 
 class ActionCatalogue;
+class FieldLayers;
 class GameEvents;
 class GameWorld;
 class PonyCatalogue;
 class QLabel;
 class QMyButton;
-class QWidget;
 
 // The game's clock, 0.1 s of game time a call: it steps the world, counts the actions'
 // cooldowns down, shows the stores and the fruits still to come, offers the buttons the player
@@ -24,7 +24,7 @@ public:
     // What the tick shows on the field. The button lists run parallel to the catalogues' codes.
     struct Screen
     {
-        QWidget* field;
+        FieldLayers* layers;
         QLabel* magicLabel;
         QLabel* foodLabel;
         QLabel* stoneLabel;
@@ -43,7 +43,6 @@ public:
 
 private:
     bool manyUnitsWalk() const;
-    void holdFieldUpdates(bool hold);
     void refreshLabels();
     // text holds %1 for the amount.
     static void showAmount(QLabel* label, const QString& text, int amount, int& shown);
