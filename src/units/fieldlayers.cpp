@@ -133,10 +133,7 @@ void FieldLayers::addUnit(QMyLabel* unit, HealthBar* bar)
         unit->stackUnder(ponyFloor);
     }
     unit->installEventFilter(this);
-    for (QWidget* label : { static_cast<QWidget*>(bar->trackLabel()), static_cast<QWidget*>(bar->label()),
-                            static_cast<QWidget*>(bar->sideMarkLabel()) }) {
-        if (!label)
-            continue;
+    for (QLabel* label : bar->labels()) {
         putBarInLayer(label);
         letBarTakePresses(label);
     }

@@ -3,6 +3,8 @@
 #include "looklabel.h"
 #include "numeric.h"
 
+#include <utility>
+
 namespace {
 // A press on a bar goes to whatever lies beneath it, unless the field lets the bar take presses
 // for its unit.
@@ -47,15 +49,20 @@ QString HealthBar::sideMarkStyle()
 
 // The track is made first, so that it lies right beneath the bar. A full bar covers it, so it
 // is shown only while the bar is shorter: the field's many unhurt units draw no track at all.
+// The colour not shown lies hidden beside the one shown, and is brought along when it is shown.
 HealthBar::HealthBar(QWidget* parent, int x, int y, int fullWidth, bool red)
     : track(newBarLabel(parent, kTrackName, QRect(x, y, fullWidth, kHeight), trackStyle()))
     , bar(newBarLabel(parent, kBarName, QRect(x, y, fullWidth, kHeight), red ? redStyle() : greenStyle()))
+    , otherColour(newBarLabel(parent, kBarName, QRect(x, y, fullWidth, kHeight), red ? greenStyle() : redStyle()))
     , placeX(x)
     , placeY(y)
     , trackWidth(fullWidth)
     , red(red)
 {
     track->hide();
+    otherColour->hide();
+    // Polished now, while the unit comes, not at its first hit.
+    otherColour->ensurePolished();
     bar->show();
 }
 
@@ -64,8 +71,17 @@ HealthBar::HealthBar(QWidget* parent, int x, int y, int fullWidth, bool red)
 HealthBar::~HealthBar()
 {
     delete mark.data();
+    delete otherColour.data();
     delete bar.data();
     delete track.data();
+}
+
+QList<QLabel*> HealthBar::labels() const
+{
+    QList<QLabel*> all = { track, bar, otherColour };
+    if (mark)
+        all << mark;
+    return all;
 }
 
 // Left of the bar, so that the bar keeps its designed look and length.
@@ -148,10 +164,12 @@ void HealthBar::showHealth(float health, int maxHealth, int fullWidth)
 
 void HealthBar::paintRed(bool paint)
 {
-    // Setting a style sheet re-polishes the label: the colour is remembered, so that a step
-    // sets one only when the colour changes and never compares style sheets as text.
     if (red == paint)
         return;
     red = paint;
-    bar->setStyleSheet(red ? redStyle() : greenStyle());
+    QLabel* shown = bar;
+    std::swap(bar, otherColour);
+    bar->setGeometry(shown->geometry());
+    bar->show();
+    shown->hide();
 }

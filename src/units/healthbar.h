@@ -2,6 +2,7 @@
 #define HEALTHBAR_H
 
 #include <QLabel>
+#include <QList>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -18,7 +19,9 @@ inline float boundedHealth(float health, int maxHealth)
 }
 
 // The 5-pixel bar under a unit or a building. Its width follows the health; it turns red at a
-// hit and green again on the second update after the last one. A faint track of the full width
+// hit and green again on the second update after the last one. Each colour is a label of its
+// own, styled once, and a switch shows the other: a new style sheet would cost Qt a parse and a
+// polish of the label at every hit. A faint track of the full width
 // lies behind it while it is shorter, so that the empty part shows too. A unit's bar follows its
 // picture sideways in a crowd, and may be lifted a few bar heights above its place, where it
 // would cover another unit's bar.
@@ -48,7 +51,10 @@ public:
     // A pony's bar starts with a violet mark, a fruit's has none: the sides read at a glance even
     // when both bars are red.
     void addSideMark();
+    // The label of the colour shown now.
     QLabel* label() const { return bar; }
+    // Every label the bar has: the track, both colours and the side mark if it has one.
+    QList<QLabel*> labels() const;
     QLabel* trackLabel() const { return track; }
     QLabel* sideMarkLabel() const { return mark; }
     // Hit since the last update: in a world step, hit by a fruit in this step's fight.
@@ -71,6 +77,7 @@ private:
     // unit or building goes first. Watched, so that neither deletes a label the other has.
     QPointer<QLabel> track;
     QPointer<QLabel> bar;
+    QPointer<QLabel> otherColour;
     QPointer<QLabel> mark;
     int placeX;
     int placeY;
