@@ -1,4 +1,5 @@
 #include "building.h"
+#include "gamelauncher.h"
 #include "gameworld.h"
 #include "monster.h"
 #include "pony.h"
@@ -222,6 +223,8 @@ int main(int argc, char** argv)
                    stderr);
         return 2;
     }
+    // The frame as the game draws it: the same settings before the application object.
+    GameLauncher::prepareApplication();
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     BenchFrame bench;
