@@ -1,5 +1,6 @@
 #include "memorysound.h"
 
+#include <QDateTime>
 #include <QResource>
 #include <QtEndian>
 
@@ -78,7 +79,9 @@ QByteArray MemorySound::resourceData(const QByteArray& wav)
     appendBig<quint16>(tree, 0);
     appendBig<quint16>(tree, kAnyLanguage);
     appendBig<quint32>(tree, 0);
-    appendBig<quint64>(tree, 0);
+    // Made now. Without a time of change Qt 6's network access, which its multimedia reads a
+    // qrc: sound through, warns on standard error about the file's invalid date at every load.
+    appendBig<quint64>(tree, static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
     Q_ASSERT(tree.size() == 2 * kNodeBytes);
 
     QByteArray names;
